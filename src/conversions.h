@@ -1,0 +1,55 @@
+// Numeric conversions between floats, integers and fixed-width digit strings.
+//
+// Every routine is a plain function on caller-owned storage: no state, no
+// allocation, no exceptions, and the same bytes on every target. Integers are
+// 32 bits wide and wrap modulo 2^32 where a result is unsigned.
+//
+// Digit alphabet: the digit of value d is the byte 48 + d (its low 8 bits), so
+// 0..9 are '0'..'9' and 10..15 are ':' ';' '<' '=' '>' '?', not letters. A
+// character's value is its code read as a signed 8-bit number, minus 48,
+// whatever the signedness of plain char. Formatting and parsing agree for
+// radixes 2 to 80.
+#ifndef CONVERSIONS_H
+#define CONVERSIONS_H
+
+#include <cstdint>
+
+namespace conversions {
+
+// Converts f to a signed 64-bit integer, rounding toward zero, and returns the
+// low 32 bits of that. NaN, the infinities and values whose integer part lies
+// outside the signed 64-bit range give the intermediate -2^63, hence 0.
+// Negative values wrap: -1.5f gives 4294967295. Leaves the rounding mode as it
+// was, raises no floating-point exception but inexact, and never traps.
+std::uint32_t truncate(float f) noexcept;
+
+// Reverses the len characters at a in place; a[len] is never touched. A len of
+// 0 or a null a touches no memory.
+void reverse_char(char* a, std::uint32_t len) noexcept;
+
+// Writes a as exactly buff_size digits in the given radix, most significant
+// first, padded on the left with '0', then a 0 byte. Returns buffer on
+// success, null on failure. Bytes written, and nothing else:
+// - success: buff_size digits and the 0 byte (buff_size + 1 bytes);
+// - a needs more than buff_size digits (buff_size > 0): the buff_size least
+//   significant digits, least significant first, no 0 byte; returns null;
+// - a == 0 and buff_size <= 0: one 0 byte (an empty digit string); returns
+//   buffer;
+// - every other failure writes nothing and returns null: buffer null, a
+//   negative, radix below 1, or a > 0 with buff_size <= 0.
+// A radix of 1 writes only '0' digits, so any a > 0 fails for lack of width.
+// Radixes above 80 give digit bytes that my_atoi does not read back.
+char* my_itoa(std::int32_t a, char* buffer, std::int32_t buff_size,
+              std::int32_t radix) noexcept;
+
+// Reads the 0-terminated string str as digits in the given radix, most
+// significant first, and returns the value modulo 2^32. Every character
+// counts as a digit: no sign, no blanks, no check against the radix and no
+// overflow detection ("ff" in radix 16 is 918, "-12" in radix 10 is
+// 4294967008). Any radix is used as the multiplier modulo 2^32. A null str or
+// the empty string gives 0.
+std::uint32_t my_atoi(const char* str, std::int32_t radix) noexcept;
+
+}  // namespace conversions
+
+#endif  // CONVERSIONS_H
