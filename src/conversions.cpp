@@ -23,13 +23,27 @@ std::uint32_t char_value(char c) noexcept {
 }  // namespace
 
 std::uint32_t truncate(float f) noexcept {
-  // |f| >= 2^63, the infinities and NaN all give the intermediate -2^63,
-  // whose low 32 bits are 0. Deciding that on the bits keeps NaN away from
-  // any float comparison or out-of-range cast, which would raise FE_INVALID.
+  // Integer arithmetic on the bit pattern only. A float comparison or cast
+  // would raise FE_INVALID on NaN or out of range, and compilers are free to
+  // run a guarded cast speculatively; integer code cannot trap or raise.
   const auto bits = std::bit_cast<std::uint32_t>(f);
-  if ((bits & 0x7fffffffu) >= 0x5f000000u) return 0;  // 0x5f000000 is 2^63
-  // In range, the cast truncates toward zero whatever the rounding mode.
-  return static_cast<std::uint32_t>(static_cast<std::int64_t>(f));
+  const int exponent = static_cast<int>((bits >> 23) & 0xffu) - 150;
+  const std::uint32_t significand = (bits & 0x7fffffu) | 0x800000u;
+  // |f| = significand * 2^exponent. Only the low 32 bits of the truncated
+  // magnitude matter, and from 2^32 up (exponent >= 32) they are all zero.
+  // That covers the out-of-range values, the infinities and NaN too: their
+  // intermediate is -2^63, whose low 32 bits are zero as well. Below 1 the
+  // shift leaves nothing, subnormals and zeros included.
+  std::uint32_t magnitude = 0;
+  if (exponent >= 32) {
+    magnitude = 0;
+  } else if (exponent >= 0) {
+    magnitude = significand << exponent;
+  } else {
+    magnitude = significand >> (exponent < -31 ? 31 : -exponent);
+  }
+  // Negative values wrap modulo 2^32.
+  return (bits >> 31) != 0 ? 0u - magnitude : magnitude;
 }
 
 void reverse_char(char* a, std::uint32_t len) noexcept {

@@ -135,7 +135,8 @@ TEST(ReverseChar, EveryShortLengthMatchesStdReverseAndStaysInBounds) {
       buf.data()[i] = static_cast<char>('A' + i);
     }
     std::string expected = buf.around();
-    std::reverse(expected.begin() + kGuard, expected.begin() + kGuard + len);
+    const auto first = expected.begin() + static_cast<std::ptrdiff_t>(kGuard);
+    std::reverse(first, first + static_cast<std::ptrdiff_t>(len));
     conversions::reverse_char(buf.data(), len);
     EXPECT_EQ(buf.around(), expected) << "len " << len;
   }
