@@ -183,8 +183,9 @@ int main(int argc, char** argv) {
     if (c.peer_of == nullptr) continue;
     const double own = reporter.median_ns[c.peer_of];
     const double peer = reporter.median_ns[c.name];
+    if (own == 0 || peer == 0) continue;  // filtered out
     std::printf("%-22s %10.2f %-22s %10.2f %8.2f\n", c.peer_of, own, c.name,
-                peer, peer > 0 ? own / peer : 0.0);
+                peer, own / peer);
   }
   return 0;
 }

@@ -229,13 +229,14 @@ void reverse_char(char* a, std::uint32_t len) noexcept {
 
 namespace {
 
-// True when all eight bytes are '0'..'9': each byte's high nibble is 3, and
-// still is after adding 6. A carry out of a byte only happens when that
-// byte's high nibble is already not 3.
+// True when all eight bytes are '0'..'9': adding 0x46 sets the high bit of
+// a byte above '9', subtracting 0x30 that of one below '0' (and of any byte
+// of 0x80 and up). Carries only start at a failing byte, so the lowest one
+// is always caught: no false positives. The subtraction is shared with
+// decimal8_value.
 bool all_decimal(std::uint64_t w) noexcept {
-  return ((w & 0xf0f0f0f0f0f0f0f0u) |
-          (((w + 0x0606060606060606u) & 0xf0f0f0f0f0f0f0f0u) >> 4)) ==
-         0x3333333333333333u;
+  return (((w + 0x4646464646464646u) | (w - 0x3030303030303030u)) &
+          0x8080808080808080u) == 0;
 }
 
 // The value of eight decimal digits, the first one most significant: pairs,
@@ -256,24 +257,10 @@ constexpr std::uint32_t kPowersOf10[9] = {
 
 namespace {
 
-// 8 to 16 decimal digits: the first eight, and the last eight with the bytes
-// they share with the first turned into leading '0'. Two independent words
-// and no loop. False when a byte is not a decimal digit.
-bool parse_decimal_8_to_16(const char* str, std::size_t len,
-                           std::uint32_t& value) noexcept {
-  const auto k = static_cast<unsigned>(len - 8);  // digits after the head
-  const std::uint64_t head = load_le64(str);
-  const std::uint64_t keep = k == 0 ? 0 : ~std::uint64_t{0} << (64 - 8 * k);
-  const std::uint64_t tail =
-      (load_le64(str + len - 8) & keep) | (0x3030303030303030u & ~keep);
-  if (!all_decimal(head) || !all_decimal(tail)) return false;
-  value = decimal8_value(head) * kPowersOf10[k] + decimal8_value(tail);
-  return true;
-}
-
-// Everything else: longer decimal strings eight digits at a time, any other
-// byte or radix one or two digits at a time. Out of line, so that the short
-// decimal path above stays small.
+// Everything but the short decimal case below: decimal strings eight digits
+// per word, then the last few as the string's last eight bytes with the ones
+// already read turned into leading '0'; any other byte or radix one or two
+// digits at a time. Out of line, so that the common path stays small.
 [[gnu::noinline]] std::uint32_t parse_general(const char* str, std::size_t len,
                                               std::uint32_t r) noexcept {
   std::uint32_t sum = 0;
@@ -283,6 +270,13 @@ bool parse_decimal_8_to_16(const char* str, std::size_t len,
       const std::uint64_t w = load_le64(str + i);
       if (!all_decimal(w)) break;  // any other byte: the plain loop below
       sum = sum * 100000000u + decimal8_value(w);
+    }
+    if (i >= 8 && i < len && len - i < 8) {
+      const auto k = static_cast<unsigned>(len - i);
+      const std::uint64_t keep = ~std::uint64_t{0} << (64 - 8 * k);
+      const std::uint64_t w =
+          (load_le64(str + len - 8) & keep) | (0x3030303030303030u & ~keep);
+      if (all_decimal(w)) return sum * kPowersOf10[k] + decimal8_value(w);
     }
     for (; i < len; ++i) sum = sum * 10 + char_value(str[i]);
     return sum;
@@ -302,11 +296,21 @@ std::uint32_t my_atoi(const char* str, std::int32_t radix) noexcept {
   if (str == nullptr) return 0;
   const std::size_t len = std::strlen(str);
   // Horner's rule modulo 2^32, which is what the plain loop computes; taking
-  // several digits per step only regroups the same sum.
-  std::uint32_t value = 0;
-  if (radix == 10 && len >= 8 && len <= 16 &&
-      parse_decimal_8_to_16(str, len, value)) {
-    return value;
+  // several digits per step only regroups the same sum. The common case, 8
+  // to 11 decimal digits (every 32-bit value at full width), is one word and
+  // up to three single digits, which take any byte.
+  if (radix == 10 && len - 8 <= 3) {
+    const std::uint64_t head = load_le64(str);
+    if (all_decimal(head)) {
+      // The few digits after the word are summed on their own, in parallel
+      // with the word, and joined by one multiplication.
+      const std::size_t k = len - 8;
+      std::uint32_t tail = 0;
+      if (k > 0) tail = char_value(str[8]);
+      if (k > 1) tail = tail * 10 + char_value(str[9]);
+      if (k > 2) tail = tail * 10 + char_value(str[10]);
+      return decimal8_value(head) * kPowersOf10[k] + tail;
+    }
   }
   return parse_general(str, len, static_cast<std::uint32_t>(radix));
 }
