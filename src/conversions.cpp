@@ -32,13 +32,6 @@ std::uint32_t load32(const char* p) noexcept {
   std::memcpy(&w, p, sizeof w);
   return w;
 }
-void store64(char* p, std::uint64_t w) noexcept {
-  std::memcpy(p, &w, sizeof w);
-}
-void store32(char* p, std::uint32_t w) noexcept {
-  std::memcpy(p, &w, sizeof w);
-}
-
 std::uint16_t load16(const char* p) noexcept {
   std::uint16_t w;
   std::memcpy(&w, p, sizeof w);
@@ -47,15 +40,28 @@ std::uint16_t load16(const char* p) noexcept {
 void store16(char* p, std::uint16_t w) noexcept {
   std::memcpy(p, &w, sizeof w);
 }
+void store64(char* p, std::uint64_t w) noexcept {
+  std::memcpy(p, &w, sizeof w);
+}
+void store32(char* p, std::uint32_t w) noexcept {
+  std::memcpy(p, &w, sizeof w);
+}
 
+// One instruction with GCC and Clang; plain shifts elsewhere.
 std::uint64_t byte_swap(std::uint64_t w) noexcept {
+#if defined(__GNUC__)
   return __builtin_bswap64(w);
+#else
+  w = (w & 0x00ff00ff00ff00ffu) << 8 | (w >> 8 & 0x00ff00ff00ff00ffu);
+  w = (w & 0x0000ffff0000ffffu) << 16 | (w >> 16 & 0x0000ffff0000ffffu);
+  return w << 32 | w >> 32;
+#endif
 }
 std::uint32_t byte_swap(std::uint32_t w) noexcept {
-  return __builtin_bswap32(w);
+  return static_cast<std::uint32_t>(byte_swap(std::uint64_t{w}) >> 32);
 }
 std::uint16_t byte_swap(std::uint16_t w) noexcept {
-  return __builtin_bswap16(w);
+  return static_cast<std::uint16_t>(w << 8 | w >> 8);
 }
 
 // Writes the k bytes before end, reversed, at dst; the two ranges must not
@@ -137,6 +143,63 @@ std::uint32_t write_digits(std::uint32_t value, std::uint32_t r, char* out,
   }
   if (i < n) std::memset(out + i, '0', n - i);
   return value;
+}
+
+// True when all eight bytes are '0'..'9': adding 0x46 sets the high bit of
+// a byte above '9', subtracting 0x30 that of one below '0' (and of any byte
+// of 0x80 and up). Carries only start at a failing byte, so the lowest one
+// is always caught: no false positives. The subtraction is shared with
+// decimal8_value.
+bool all_decimal(std::uint64_t w) noexcept {
+  return (((w + 0x4646464646464646u) | (w - 0x3030303030303030u)) &
+          0x8080808080808080u) == 0;
+}
+
+// The value of eight decimal digits, the first one most significant: pairs,
+// then two multiplications combine the four pairs.
+std::uint32_t decimal8_value(std::uint64_t w) noexcept {
+  w -= 0x3030303030303030u;
+  w = (w * 10) + (w >> 8);  // every even byte: 10 * digit + next digit
+  w = (((w & 0x000000ff000000ffu) * (100 + (1000000ull << 32))) +
+       (((w >> 16) & 0x000000ff000000ffu) * (1 + (10000ull << 32)))) >>
+      32;
+  return static_cast<std::uint32_t>(w);
+}
+
+constexpr std::uint32_t kPowersOf10[9] = {
+    1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
+
+// Everything but the short decimal case below: decimal strings eight digits
+// per word, then the last few as the string's last eight bytes with the ones
+// already read turned into leading '0'; any other byte or radix one or two
+// digits at a time. Out of line, so that the common path stays small.
+[[gnu::noinline]] std::uint32_t parse_general(const char* str, std::size_t len,
+                                              std::uint32_t r) noexcept {
+  std::uint32_t sum = 0;
+  std::size_t i = 0;
+  if (r == 10) {
+    for (; len - i >= 8; i += 8) {
+      const std::uint64_t w = load_le64(str + i);
+      if (!all_decimal(w)) break;  // any other byte: the plain loop below
+      sum = sum * 100000000u + decimal8_value(w);
+    }
+    if (i >= 8 && i < len && len - i < 8) {
+      const auto k = static_cast<unsigned>(len - i);
+      const std::uint64_t keep = ~std::uint64_t{0} << (64 - 8 * k);
+      const std::uint64_t w =
+          (load_le64(str + len - 8) & keep) | (0x3030303030303030u & ~keep);
+      if (all_decimal(w)) return sum * kPowersOf10[k] + decimal8_value(w);
+    }
+    for (; i < len; ++i) sum = sum * 10 + char_value(str[i]);
+    return sum;
+  }
+  // Two digits per step halve the chain of dependent multiplications.
+  const std::uint32_t r2 = r * r;
+  for (; len - i >= 2; i += 2) {
+    sum = sum * r2 + (char_value(str[i]) * r + char_value(str[i + 1]));
+  }
+  if (i < len) sum = sum * r + char_value(str[i]);
+  return sum;
 }
 
 }  // namespace
@@ -226,71 +289,6 @@ void reverse_char(char* a, std::uint32_t len) noexcept {
   reverse_char(buffer, n);
   return buffer;
 }
-
-namespace {
-
-// True when all eight bytes are '0'..'9': adding 0x46 sets the high bit of
-// a byte above '9', subtracting 0x30 that of one below '0' (and of any byte
-// of 0x80 and up). Carries only start at a failing byte, so the lowest one
-// is always caught: no false positives. The subtraction is shared with
-// decimal8_value.
-bool all_decimal(std::uint64_t w) noexcept {
-  return (((w + 0x4646464646464646u) | (w - 0x3030303030303030u)) &
-          0x8080808080808080u) == 0;
-}
-
-// The value of eight decimal digits, the first one most significant: pairs,
-// then two multiplications combine the four pairs.
-std::uint32_t decimal8_value(std::uint64_t w) noexcept {
-  w -= 0x3030303030303030u;
-  w = (w * 10) + (w >> 8);  // every even byte: 10 * digit + next digit
-  w = (((w & 0x000000ff000000ffu) * (100 + (1000000ull << 32))) +
-       (((w >> 16) & 0x000000ff000000ffu) * (1 + (10000ull << 32)))) >>
-      32;
-  return static_cast<std::uint32_t>(w);
-}
-
-constexpr std::uint32_t kPowersOf10[9] = {
-    1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
-
-}  // namespace
-
-namespace {
-
-// Everything but the short decimal case below: decimal strings eight digits
-// per word, then the last few as the string's last eight bytes with the ones
-// already read turned into leading '0'; any other byte or radix one or two
-// digits at a time. Out of line, so that the common path stays small.
-[[gnu::noinline]] std::uint32_t parse_general(const char* str, std::size_t len,
-                                              std::uint32_t r) noexcept {
-  std::uint32_t sum = 0;
-  std::size_t i = 0;
-  if (r == 10) {
-    for (; len - i >= 8; i += 8) {
-      const std::uint64_t w = load_le64(str + i);
-      if (!all_decimal(w)) break;  // any other byte: the plain loop below
-      sum = sum * 100000000u + decimal8_value(w);
-    }
-    if (i >= 8 && i < len && len - i < 8) {
-      const auto k = static_cast<unsigned>(len - i);
-      const std::uint64_t keep = ~std::uint64_t{0} << (64 - 8 * k);
-      const std::uint64_t w =
-          (load_le64(str + len - 8) & keep) | (0x3030303030303030u & ~keep);
-      if (all_decimal(w)) return sum * kPowersOf10[k] + decimal8_value(w);
-    }
-    for (; i < len; ++i) sum = sum * 10 + char_value(str[i]);
-    return sum;
-  }
-  // Two digits per step halve the chain of dependent multiplications.
-  const std::uint32_t r2 = r * r;
-  for (; len - i >= 2; i += 2) {
-    sum = sum * r2 + (char_value(str[i]) * r + char_value(str[i + 1]));
-  }
-  if (i < len) sum = sum * r + char_value(str[i]);
-  return sum;
-}
-
-}  // namespace
 
 std::uint32_t my_atoi(const char* str, std::int32_t radix) noexcept {
   if (str == nullptr) return 0;
