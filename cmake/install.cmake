@@ -1,17 +1,24 @@
-# Installs the library, its header and the program, with a CMake package
-# (find_package(conversions) gives conversions::conversions) and conversions.pc.
+# Install rules in two components:
+# - Runtime: the program, the shared library when built, the man page and the
+#   license, copyright and changelog;
+# - Development: the header, the static or import library and the versionless
+#   .so link, the CMake package (find_package(conversions) gives
+#   conversions::conversions), conversions.pc and the license.
 include(CMakePackageConfigHelpers)
 
 set(CONVERSIONS_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/conversions)
+set(CONVERSIONS_MAINTAINER
+  "The conversions developers <conversions@example.org>" CACHE STRING
+  "Maintainer named in the Debian package and its changelog")
 
 install(TARGETS conversions EXPORT conversionsTargets
-  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
-  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
-  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
-  PUBLIC_HEADER DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
-install(TARGETS truncdemo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime
+    NAMELINK_COMPONENT Development
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development
+  PUBLIC_HEADER DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT Development)
 install(EXPORT conversionsTargets NAMESPACE conversions::
-  DESTINATION ${CONVERSIONS_CMAKE_DIR})
+  DESTINATION ${CONVERSIONS_CMAKE_DIR} COMPONENT Development)
 
 configure_package_config_file(cmake/conversionsConfig.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/conversionsConfig.cmake
@@ -22,7 +29,7 @@ write_basic_package_version_file(
 install(FILES
   ${CMAKE_CURRENT_BINARY_DIR}/conversionsConfig.cmake
   ${CMAKE_CURRENT_BINARY_DIR}/conversionsConfigVersion.cmake
-  DESTINATION ${CONVERSIONS_CMAKE_DIR})
+  DESTINATION ${CONVERSIONS_CMAKE_DIR} COMPONENT Development)
 
 # The .pc file finds its prefix from its own place, so that an install with
 # `cmake --install --prefix` elsewhere stays usable. Absolute install dirs are
@@ -37,7 +44,42 @@ endif()
 if(IS_ABSOLUTE "${CMAKE_INSTALL_INCLUDEDIR}")
   set(CONVERSIONS_PC_INCLUDEDIR "${CMAKE_INSTALL_FULL_INCLUDEDIR}")
 endif()
+set(CONVERSIONS_PC_CFLAGS "")
+if(conversions_type STREQUAL "SHARED_LIBRARY")
+  set(CONVERSIONS_PC_CFLAGS " -DCONVERSIONS_DLL")
+endif()
 configure_file(cmake/conversions.pc.in
   ${CMAKE_CURRENT_BINARY_DIR}/conversions.pc @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/conversions.pc
-  DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT Development)
+
+if(TARGET truncdemo)
+  install(TARGETS truncdemo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+    COMPONENT Runtime)
+endif()
+
+# Documentation. Debian wants the changelog and the man page compressed with
+# gzip -9n: no name or timestamp inside, so the bytes are reproducible.
+foreach(component Runtime Development)
+  install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR}
+    COMPONENT ${component})
+endforeach()
+install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR}
+  COMPONENT Runtime)
+find_program(CONVERSIONS_GZIP gzip)
+foreach(doc changelog truncdemo.1)
+  set(file ${CMAKE_CURRENT_BINARY_DIR}/${doc})
+  configure_file(packaging/${doc} ${file} @ONLY)
+  if(CONVERSIONS_GZIP)
+    execute_process(COMMAND ${CONVERSIONS_GZIP} -9nc
+      INPUT_FILE ${file} OUTPUT_FILE ${file}.gz COMMAND_ERROR_IS_FATAL ANY)
+    set(file ${file}.gz)
+  endif()
+  if(doc STREQUAL "changelog")
+    install(FILES ${file} DESTINATION ${CMAKE_INSTALL_DOCDIR}
+      COMPONENT Runtime)
+  elseif(TARGET truncdemo)
+    install(FILES ${file} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
+      COMPONENT Runtime)
+  endif()
+endforeach()

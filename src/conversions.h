@@ -14,6 +14,24 @@
 
 #include <cstdint>
 
+// The four routines are the library's whole binary interface; everything else
+// in it is hidden. A DLL build defines CONVERSIONS_BUILDING_DLL for itself and
+// CONVERSIONS_DLL for its users (the CMake package and conversions.pc do
+// that); a static library needs neither.
+#if defined(_WIN32) || defined(__CYGWIN__)
+#if defined(CONVERSIONS_BUILDING_DLL)
+#define CONVERSIONS_API __declspec(dllexport)
+#elif defined(CONVERSIONS_DLL)
+#define CONVERSIONS_API __declspec(dllimport)
+#else
+#define CONVERSIONS_API
+#endif
+#elif defined(__GNUC__)
+#define CONVERSIONS_API __attribute__((visibility("default")))
+#else
+#define CONVERSIONS_API
+#endif
+
 namespace conversions {
 
 // Converts f to a signed 64-bit integer, rounding toward zero, and returns the
@@ -21,11 +39,11 @@ namespace conversions {
 // outside the signed 64-bit range give the intermediate -2^63, hence 0.
 // Negative values wrap: -1.5f gives 4294967295. Leaves the rounding mode as it
 // was, raises no floating-point exception but inexact, and never traps.
-std::uint32_t truncate(float f) noexcept;
+CONVERSIONS_API std::uint32_t truncate(float f) noexcept;
 
 // Reverses the len characters at a in place; a[len] is never touched. A len of
 // 0 or a null a touches no memory.
-void reverse_char(char* a, std::uint32_t len) noexcept;
+CONVERSIONS_API void reverse_char(char* a, std::uint32_t len) noexcept;
 
 // Writes a as exactly buff_size digits in the given radix, most significant
 // first, padded on the left with '0', then a 0 byte. Returns buffer on
@@ -39,8 +57,9 @@ void reverse_char(char* a, std::uint32_t len) noexcept;
 //   negative, radix below 1, or a > 0 with buff_size <= 0.
 // A radix of 1 writes only '0' digits, so any a > 0 fails for lack of width.
 // Radixes above 80 give digit bytes that my_atoi does not read back.
-char* my_itoa(std::int32_t a, char* buffer, std::int32_t buff_size,
-              std::int32_t radix) noexcept;
+CONVERSIONS_API char* my_itoa(std::int32_t a, char* buffer,
+                              std::int32_t buff_size,
+                              std::int32_t radix) noexcept;
 
 // Reads the 0-terminated string str as digits in the given radix, most
 // significant first, and returns the value modulo 2^32. Every character
@@ -48,7 +67,8 @@ char* my_itoa(std::int32_t a, char* buffer, std::int32_t buff_size,
 // overflow detection ("ff" in radix 16 is 918, "-12" in radix 10 is
 // 4294967008). Any radix is used as the multiplier modulo 2^32. A null str or
 // the empty string gives 0.
-std::uint32_t my_atoi(const char* str, std::int32_t radix) noexcept;
+CONVERSIONS_API std::uint32_t my_atoi(const char* str,
+                                      std::int32_t radix) noexcept;
 
 }  // namespace conversions
 
