@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs the program (after any emulator words) as a process and checks its
-# output bytes and exit status: stdin empty, stdin closed, and "x\n" on a pipe
-# that stays open, which must not make it wait for more.
+# output bytes and exit status: stdin empty, stdin closed, "x\n" on a pipe
+# that stays open (which must not make it wait for more), and one character
+# on such a pipe (which must leave it waiting for the second).
 # usage: console_test.sh [emulator...] program
 set -u
 dir=$(mktemp -d)
@@ -9,13 +10,35 @@ trap 'rm -rf "$dir"' EXIT
 printf 'z  = -29139\n' > "$dir/expected"
 failures=0
 
+fail() {
+  echo "FAIL $*"
+  failures=$((failures + 1))
+}
+
 check() {  # name status
   if [ "$2" -ne 0 ]; then
-    echo "FAIL $1: exit status $2"; failures=$((failures + 1))
+    fail "$1: exit status $2"
   elif ! cmp -s "$dir/expected" "$dir/$1"; then
-    echo "FAIL $1: output differs:"; od -c "$dir/$1"; failures=$((failures + 1))
+    fail "$1: output differs:"; od -c "$dir/$1"
   else
     echo "ok   $1"
+  fi
+}
+
+# finish NAME PID: waits up to 30 s (emulators start slowly) for the
+# program to end, then checks it.
+finish() {
+  waited=0
+  while kill -0 "$2" 2> /dev/null && [ "$waited" -lt 300 ]; do
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+  if kill -0 "$2" 2> /dev/null; then
+    fail "$1: still waiting for input after 30 s"
+    kill "$2"
+  else
+    wait "$2"
+    check "$1" $?
   fi
 }
 
@@ -25,23 +48,24 @@ check empty $?
 "$@" <&- > "$dir/closed"
 check closed $?
 
-mkfifo "$dir/fifo"
-"$@" < "$dir/fifo" > "$dir/open_pipe" &
+mkfifo "$dir/two" "$dir/one"
+"$@" < "$dir/two" > "$dir/open_pipe" &
 pid=$!
-exec 3> "$dir/fifo"
+exec 3> "$dir/two"
 printf 'x\n' >&3
-waited=0
-while kill -0 "$pid" 2> /dev/null && [ "$waited" -lt 300 ]; do
-  sleep 0.1
-  waited=$((waited + 1))
-done
+finish open_pipe "$pid"
+exec 3>&-
+
+"$@" < "$dir/one" > "$dir/second_key" &
+pid=$!
+exec 3> "$dir/one"
+printf 'x' >&3
+sleep 1
 if kill -0 "$pid" 2> /dev/null; then
-  echo "FAIL open_pipe: still waiting for input after 30 s"
-  kill "$pid"
-  failures=$((failures + 1))
+  printf 'y' >&3
+  finish second_key "$pid"
 else
-  wait "$pid"
-  check open_pipe $?
+  fail "second_key: did not wait for it"
 fi
 exec 3>&-
 
