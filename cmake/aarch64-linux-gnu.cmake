@@ -1,11 +1,5 @@
 # 64-bit ARM Linux, run under qemu-user. Plain char is unsigned here.
-set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR aarch64)
-set(CMAKE_C_COMPILER aarch64-linux-gnu-gcc-12)
-set(CMAKE_CXX_COMPILER aarch64-linux-gnu-g++-12)
-set(CMAKE_FIND_ROOT_PATH /usr/aarch64-linux-gnu)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+set(conversions_triplet aarch64-linux-gnu)
+include(${CMAKE_CURRENT_LIST_DIR}/linux-gnu-cross.cmake)
 set(CMAKE_CROSSCOMPILING_EMULATOR qemu-aarch64 -L /usr/aarch64-linux-gnu)

@@ -1,11 +1,5 @@
 # 32-bit x86 Linux. Linked statically, so the binaries run directly here.
-set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-linux-gnu-gcc-12)
-set(CMAKE_CXX_COMPILER i686-linux-gnu-g++-12)
+set(conversions_triplet i686-linux-gnu)
+include(${CMAKE_CURRENT_LIST_DIR}/linux-gnu-cross.cmake)
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-linux-gnu)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
