@@ -8,7 +8,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_GENERATOR TGZ DEB)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_SOURCE_IGNORE_FILES /\\.git/ /build/)
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build/")
 
 # Debian: one package, version without a Debian revision (the project makes
 # its own packages), dependencies found by dpkg-shlibdeps.
