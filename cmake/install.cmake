@@ -53,11 +53,6 @@ configure_file(cmake/conversions.pc.in
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/conversions.pc
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT Development)
 
-if(TARGET truncdemo)
-  install(TARGETS truncdemo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
-    COMPONENT Runtime)
-endif()
-
 # Documentation. Debian wants the changelog and the man page compressed with
 # gzip -9n: no name or timestamp inside, so the bytes are reproducible.
 foreach(component Runtime Development)
@@ -67,19 +62,20 @@ endforeach()
 install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR}
   COMPONENT Runtime)
 find_program(CONVERSIONS_GZIP gzip)
-foreach(doc changelog truncdemo.1)
-  set(file ${CMAKE_CURRENT_BINARY_DIR}/${doc})
-  configure_file(packaging/${doc} ${file} @ONLY)
+function(conversions_install_gzipped name destination)
+  set(file ${CMAKE_CURRENT_BINARY_DIR}/${name})
+  configure_file(packaging/${name} ${file} @ONLY)
   if(CONVERSIONS_GZIP)
     execute_process(COMMAND ${CONVERSIONS_GZIP} -9nc
       INPUT_FILE ${file} OUTPUT_FILE ${file}.gz COMMAND_ERROR_IS_FATAL ANY)
     set(file ${file}.gz)
   endif()
-  if(doc STREQUAL "changelog")
-    install(FILES ${file} DESTINATION ${CMAKE_INSTALL_DOCDIR}
-      COMPONENT Runtime)
-  elseif(TARGET truncdemo)
-    install(FILES ${file} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
-      COMPONENT Runtime)
-  endif()
-endforeach()
+  install(FILES ${file} DESTINATION ${destination} COMPONENT Runtime)
+endfunction()
+conversions_install_gzipped(changelog ${CMAKE_INSTALL_DOCDIR})
+
+if(TARGET truncdemo)
+  install(TARGETS truncdemo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+    COMPONENT Runtime)
+  conversions_install_gzipped(truncdemo.1 ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
