@@ -1,7 +1,21 @@
 #include "conversions.h"
 
 #include <bit>
+#include <cstddef>
 #include <cstring>
+
+// GCC and Clang get their builtins, attributes and an asm barrier; any other
+// compiler takes the plain C++ paths. Defining CONVERSIONS_PORTABLE forces the
+// plain paths, so that GCC and Clang build and test them too.
+#if defined(__GNUC__) && !defined(CONVERSIONS_PORTABLE)
+#define CONVERSIONS_GNU 1
+#define CONVERSIONS_NOINLINE [[gnu::noinline]]
+#define CONVERSIONS_FLATTEN [[gnu::flatten]]
+#else
+#define CONVERSIONS_GNU 0
+#define CONVERSIONS_NOINLINE
+#define CONVERSIONS_FLATTEN
+#endif
 
 namespace conversions {
 
@@ -49,7 +63,7 @@ void store32(char* p, std::uint32_t w) noexcept {
 
 // One instruction with GCC and Clang; plain shifts elsewhere.
 std::uint64_t byte_swap(std::uint64_t w) noexcept {
-#if defined(__GNUC__)
+#if CONVERSIONS_GNU
   return __builtin_bswap64(w);
 #else
   w = (w & 0x00ff00ff00ff00ffu) << 8 | (w >> 8 & 0x00ff00ff00ff00ffu);
@@ -173,8 +187,9 @@ constexpr std::uint32_t kPowersOf10[9] = {
 // per word, then the last few as the string's last eight bytes with the ones
 // already read turned into leading '0'; any other byte or radix one or two
 // digits at a time. Out of line, so that the common path stays small.
-[[gnu::noinline]] std::uint32_t parse_general(const char* str, std::size_t len,
-                                              std::uint32_t r) noexcept {
+CONVERSIONS_NOINLINE std::uint32_t parse_general(const char* str,
+                                                 std::size_t len,
+                                                 std::uint32_t r) noexcept {
   std::uint32_t sum = 0;
   std::size_t i = 0;
   if (r == 10) {
@@ -212,7 +227,7 @@ std::uint32_t truncate(float f) noexcept {
   // truncates toward zero whatever the rounding mode.
   const auto bits = std::bit_cast<std::uint32_t>(f);
   auto in_range = (bits & 0x7fffffffu) < 0x5f000000u ? bits : 0u;  // 2^63
-#if defined(__GNUC__)
+#if CONVERSIONS_GNU
   // Hides from the optimizer that out-of-range inputs become 0; otherwise it
   // may fold the choice past the conversion and convert the original value.
   asm("" : "+r"(in_range));
@@ -255,9 +270,9 @@ void reverse_char(char* a, std::uint32_t len) noexcept {
 
 // Flattened so that reverse_char, which must stay callable on its own, is
 // inlined here rather than paid for as a call on every success.
-[[gnu::flatten]] char* my_itoa(std::int32_t a, char* buffer,
-                               std::int32_t buff_size,
-                               std::int32_t radix) noexcept {
+CONVERSIONS_FLATTEN char* my_itoa(std::int32_t a, char* buffer,
+                                  std::int32_t buff_size,
+                                  std::int32_t radix) noexcept {
   if (buffer == nullptr || a < 0 || radix < 1) return nullptr;
   // The digits go in least significant first, as many as the width; a
   // value that is not used up by then did not fit, and what was written
