@@ -1,8 +1,10 @@
 #include "conversions.h"
 
+#include <array>
 #include <bit>
 #include <cstddef>
 #include <cstring>
+#include <utility>
 
 // GCC and Clang get their builtins, attributes and an asm barrier; any other
 // compiler takes the plain C++ paths. Defining CONVERSIONS_PORTABLE forces the
@@ -10,11 +12,9 @@
 #if defined(__GNUC__) && !defined(CONVERSIONS_PORTABLE)
 #define CONVERSIONS_GNU 1
 #define CONVERSIONS_NOINLINE [[gnu::noinline]]
-#define CONVERSIONS_FLATTEN [[gnu::flatten]]
 #else
 #define CONVERSIONS_GNU 0
 #define CONVERSIONS_NOINLINE
-#define CONVERSIONS_FLATTEN
 #endif
 
 namespace conversions {
@@ -97,57 +97,92 @@ void store_le64(char* p, std::uint64_t w) noexcept {
   if constexpr (std::endian::native == std::endian::big) w = byte_swap(w);
   store64(p, w);
 }
-
-// Eight decimal digits of v < 10^8, least significant first, as eight digit
-// bytes: one division splits it into two 4-digit halves, then each step
-// splits every lane of the word at once. n / 100 == (n * 5243) >> 19 for
-// n < 10^4 and n / 10 == (n * 103) >> 10 for n < 100; the lanes are wide
-// enough that no product spills into its neighbour.
-std::uint64_t decimal8_lsb_first(std::uint32_t v) noexcept {
-  std::uint64_t w = v % 10000 | std::uint64_t{v / 10000} << 32;
-  std::uint64_t q = ((w * 5243) >> 19) & 0x0000007f0000007fu;
-  w = (w - q * 100) | q << 16;
-  q = ((w * 103) >> 10) & 0x000f000f000f000fu;
-  w = (w - q * 10) | q << 8;
-  return w + 0x3030303030303030u;
+std::uint32_t load_le32(const char* p) noexcept {
+  const std::uint32_t w = load32(p);
+  if constexpr (std::endian::native == std::endian::big) return byte_swap(w);
+  return w;
+}
+std::uint16_t load_le16(const char* p) noexcept {
+  const std::uint16_t w = load16(p);
+  if constexpr (std::endian::native == std::endian::big) return byte_swap(w);
+  return w;
+}
+void store_le32(char* p, std::uint32_t w) noexcept {
+  if constexpr (std::endian::native == std::endian::big) w = byte_swap(w);
+  store32(p, w);
+}
+void store_le16(char* p, std::uint16_t w) noexcept {
+  if constexpr (std::endian::native == std::endian::big) w = byte_swap(w);
+  store16(p, w);
 }
 
-// The eight nibbles of v, least significant first, spread one per byte.
-std::uint64_t hex8_lsb_first(std::uint32_t v) noexcept {
+// The first k bytes of w, 2 <= k <= 8, at p: two stores that overlap in the
+// middle instead of one per byte, and not one byte past p + k.
+void store_le_first(char* p, std::uint64_t w, std::uint32_t k) noexcept {
+  if (k >= 4) {
+    store_le32(p, static_cast<std::uint32_t>(w));
+    store_le32(p + k - 4, static_cast<std::uint32_t>(w >> (8 * (k - 4))));
+  } else {
+    store_le16(p, static_cast<std::uint16_t>(w));
+    store_le16(p + k - 2, static_cast<std::uint16_t>(w >> (8 * (k - 2))));
+  }
+}
+
+// "00" to "99": the two digits of each value below 100, most significant
+// first.
+constexpr auto kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
+// Two, four or eight decimal digits of v (v < 10^2, 10^4, 10^8), most
+// significant first: the first digit in the low byte. x / 100 ==
+// (x * 5243) >> 19 for x < 10^4, which compilers find for themselves.
+std::uint64_t decimal2(std::uint32_t v) noexcept {
+  return load_le16(kDigitPairs.data() + 2 * v);
+}
+std::uint64_t decimal4(std::uint32_t v) noexcept {
+  return decimal2(v / 100) | decimal2(v % 100) << 16;
+}
+std::uint64_t decimal8(std::uint32_t v) noexcept {
+  return decimal4(v / 10000) | decimal4(v % 10000) << 32;
+}
+
+// The same for hex digits (v < 16^2, 16^4, 16^8). A hex digit is '0' plus
+// its nibble: 10 to 15 are ':' to '?', so no letters to adjust for. Eight
+// take the nibbles spread one per byte, least significant first, swapped.
+std::uint64_t hex2(std::uint32_t v) noexcept {
+  return ((v >> 4) | (v & 15) << 8) + 0x3030u;
+}
+std::uint64_t hex4(std::uint32_t v) noexcept {
+  return hex2(v >> 8) | hex2(v & 255) << 16;
+}
+std::uint64_t hex8(std::uint32_t v) noexcept {
   std::uint64_t w = v;
   w = (w | w << 16) & 0x0000ffff0000ffffu;
   w = (w | w << 8) & 0x00ff00ff00ff00ffu;
   w = (w | w << 4) & 0x0f0f0f0f0f0f0f0fu;
-  return w + 0x3030303030303030u;
+  return byte_swap(w + 0x3030303030303030u);
 }
 
 // Writes n digits of value, least significant first, and returns what is
 // left of the value: not 0 means it did not fit. Once the value is used up
 // the remaining digits are '0'. A compile-time radix turns the division into
-// a multiplication; radix 0 means "use r".
+// a multiplication; radix 0 means "use r". The general path: radixes other
+// than 10 and 16, and values that do not fit the width.
 template <std::uint32_t Radix>
 std::uint32_t write_digits(std::uint32_t value, std::uint32_t r, char* out,
                            std::uint32_t n) noexcept {
   const std::uint32_t radix = Radix != 0 ? Radix : r;
   std::uint32_t i = 0;
   if constexpr (Radix == 10) {
-    // Ten digits hold any 32-bit value: the low eight in one word, then the
-    // top two (the rest is at most 42) without a loop.
-    if (n >= 8) {
-      store_le64(out, decimal8_lsb_first(value % 100000000u));
+    if (n >= 8) {  // the low eight digits in one word
+      store_le64(out, byte_swap(decimal8(value % 100000000u)));
       value /= 100000000u;
-      i = 8;
-      if (n >= 10) {
-        const char top[2] = {digit_char(value % 10), digit_char(value / 10)};
-        std::memcpy(out + 8, top, 2);  // one store, for reverse_char's load
-        value = 0;
-        i = 10;
-      }
-    }
-  } else if constexpr (Radix == 16) {
-    if (n >= 8 && value != 0) {  // eight nibbles are all of a 32-bit value
-      store_le64(out, hex8_lsb_first(value));
-      value = 0;
       i = 8;
     }
   }
@@ -159,18 +194,105 @@ std::uint32_t write_digits(std::uint32_t value, std::uint32_t r, char* out,
   return value;
 }
 
-// True when all eight bytes are '0'..'9': adding 0x46 sets the high bit of
-// a byte above '9', subtracting 0x30 that of one below '0' (and of any byte
-// of 0x80 and up). Carries only start at a failing byte, so the lowest one
-// is always caught: no false positives. The subtraction is shared with
-// decimal8_value.
-bool all_decimal(std::uint64_t w) noexcept {
-  return (((w + 0x4646464646464646u) | (w - 0x3030303030303030u)) &
-          0x8080808080808080u) == 0;
+// 10^k modulo 2^32: exact up to 10^9, the multipliers of Horner's rule
+// beyond.
+constexpr auto kPowersOf10 = [] {
+  std::array<std::uint32_t, 16> powers{};
+  std::uint32_t p = 1;
+  for (auto& power : powers) {
+    power = p;
+    p *= 10;
+  }
+  return powers;
+}();
+constexpr std::uint64_t kZeros = 0x3030303030303030u;  // eight '0' bytes
+
+// '0' in the first n bytes at out, with 8-byte stores that may run up to 7
+// bytes past them: the caller writes those bytes afterwards, and has 9 more.
+void fill_zeros(char* out, std::uint32_t n) noexcept {
+  for (std::uint32_t i = 0; i < n; i += 8) store64(out + i, kZeros);
+}
+
+// The fast paths of radixes 10 and 16 write the digits in reading order, so
+// nothing is reversed. Each takes only a value that fits the width n >= 1
+// (false otherwise, before writing) and writes exactly n digits and the 0
+// byte.
+//
+// Widths 1 to 7: the digits of the smallest word of 2, 4 or 8 digits that
+// holds n, shifted down by its leading digits. Those are '0' because the
+// value fits, and the shift brings in 0 bytes, so the n digits and the 0 byte
+// are the word's low n + 1 bytes: at most 8, stored in two overlapping
+// pieces.
+template <std::uint64_t (*Two)(std::uint32_t),
+          std::uint64_t (*Four)(std::uint32_t),
+          std::uint64_t (*Eight)(std::uint32_t)>
+void store_short(std::uint32_t v, char* out, std::uint32_t n) noexcept {
+  std::uint64_t word = 0;
+  std::uint32_t size = 0;
+  if (n <= 2) {
+    word = Two(v);
+    size = 2;
+  } else if (n <= 4) {
+    word = Four(v);
+    size = 4;
+  } else {
+    word = Eight(v);
+    size = 8;
+  }
+  store_le_first(out, word >> (8 * (size - n)), n + 1);
+}
+
+// Radix 10, wider than 7: '0' padding, the one or two digits of v / 10^8
+// (at most 21), then one word for the low eight digits. Ten digits hold any
+// 31-bit value, so only widths below 10 can fail.
+bool decimal_fixed(std::uint32_t v, char* out, std::uint32_t n) noexcept {
+  if (n < 10 && v >= kPowersOf10[n]) return false;
+  if (n < 8) {
+    store_short<decimal2, decimal4, decimal8>(v, out, n);
+    return true;
+  }
+  const std::uint32_t top = v / 100000000u;
+  if (n >= 10) {
+    fill_zeros(out, n - 10);
+    store_le16(out + n - 10, static_cast<std::uint16_t>(decimal2(top)));
+  } else if (n == 9) {
+    out[0] = digit_char(top);
+  }
+  store_le64(out + n - 8, decimal8(v % 100000000u));
+  out[n] = '\0';
+  return true;
+}
+
+// Radix 16, wider than 7: '0' padding, then eight digits, which hold any
+// 31-bit value.
+bool hex_fixed(std::uint32_t v, char* out, std::uint32_t n) noexcept {
+  if (n < 8) {
+    if (v >> (4 * n) != 0) return false;
+    store_short<hex2, hex4, hex8>(v, out, n);
+    return true;
+  }
+  fill_zeros(out, n - 8);
+  store_le64(out + n - 8, hex8(v));
+  out[n] = '\0';
+  return true;
+}
+
+// True when every byte of w is '0'..'9'. Adding 0x46 sets the high bit of
+// the bytes 0x3a to 0xb9 ('9' < byte, 0x80 to 0xaf among them); subtracting
+// 0x30 sets it for the bytes below '0' and from 0xb0 up. A carry or borrow
+// only starts at a failing byte and moves up, so the lowest failing byte is
+// always caught: no false positives, no misses. The subtraction is shared
+// with the value functions below.
+template <class Word>
+bool all_decimal(Word w) noexcept {
+  constexpr Word ones = static_cast<Word>(~Word{0}) / 0xff;  // 0x0101...
+  return (((w + 0x46 * ones) | (w - 0x30 * ones)) & (0x80 * ones)) == 0;
 }
 
 // The value of eight decimal digits, the first one most significant: pairs,
-// then two multiplications combine the four pairs.
+// then two multiplications combine the four pairs. A pair is at most 99, so
+// no byte carries into the next; each product puts its two pairs' share in
+// the high half, where the sum is below 10^8.
 std::uint32_t decimal8_value(std::uint64_t w) noexcept {
   w -= 0x3030303030303030u;
   w = (w * 10) + (w >> 8);  // every even byte: 10 * digit + next digit
@@ -179,36 +301,21 @@ std::uint32_t decimal8_value(std::uint64_t w) noexcept {
       32;
   return static_cast<std::uint32_t>(w);
 }
+// The same for four digits; a pair is at most 99, so no byte carries.
+std::uint32_t decimal4_value(std::uint32_t w) noexcept {
+  w -= 0x30303030u;
+  w = (w * 10) + (w >> 8);
+  return (w & 0xff) * 100 + (w >> 16 & 0xff);
+}
 
-constexpr std::uint32_t kPowersOf10[9] = {
-    1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
-
-// Everything but the short decimal case below: decimal strings eight digits
-// per word, then the last few as the string's last eight bytes with the ones
-// already read turned into leading '0'; any other byte or radix one or two
-// digits at a time. Out of line, so that the common path stays small.
+// The plain loop, continued from sum, the value of the first i characters:
+// any byte, any radix, two digits per step to halve the chain of dependent
+// multiplications. Out of line, so that the fast paths stay small.
 CONVERSIONS_NOINLINE std::uint32_t parse_general(const char* str,
                                                  std::size_t len,
-                                                 std::uint32_t r) noexcept {
-  std::uint32_t sum = 0;
-  std::size_t i = 0;
-  if (r == 10) {
-    for (; len - i >= 8; i += 8) {
-      const std::uint64_t w = load_le64(str + i);
-      if (!all_decimal(w)) break;  // any other byte: the plain loop below
-      sum = sum * 100000000u + decimal8_value(w);
-    }
-    if (i >= 8 && i < len && len - i < 8) {
-      const auto k = static_cast<unsigned>(len - i);
-      const std::uint64_t keep = ~std::uint64_t{0} << (64 - 8 * k);
-      const std::uint64_t w =
-          (load_le64(str + len - 8) & keep) | (0x3030303030303030u & ~keep);
-      if (all_decimal(w)) return sum * kPowersOf10[k] + decimal8_value(w);
-    }
-    for (; i < len; ++i) sum = sum * 10 + char_value(str[i]);
-    return sum;
-  }
-  // Two digits per step halve the chain of dependent multiplications.
+                                                 std::uint32_t r,
+                                                 std::uint32_t sum,
+                                                 std::size_t i) noexcept {
   const std::uint32_t r2 = r * r;
   for (; len - i >= 2; i += 2) {
     sum = sum * r2 + (char_value(str[i]) * r + char_value(str[i + 1]));
@@ -217,32 +324,70 @@ CONVERSIONS_NOINLINE std::uint32_t parse_general(const char* str,
   return sum;
 }
 
-}  // namespace
-
-std::uint32_t truncate(float f) noexcept {
-  // |f| >= 2^63, the infinities and NaN give the intermediate -2^63, whose
-  // low 32 bits are zero. Those inputs are decided on the bits and replaced
-  // by +0 before converting, so the conversion only ever sees values it is
-  // defined for: it cannot raise FE_INVALID or trap. In range, the cast
-  // truncates toward zero whatever the rounding mode.
-  const auto bits = std::bit_cast<std::uint32_t>(f);
-  auto in_range = (bits & 0x7fffffffu) < 0x5f000000u ? bits : 0u;  // 2^63
-#if CONVERSIONS_GNU
-  // Hides from the optimizer that out-of-range inputs become 0; otherwise it
-  // may fold the choice past the conversion and convert the original value.
-  asm("" : "+r"(in_range));
-#endif
-  const auto wide = static_cast<std::int64_t>(std::bit_cast<float>(in_range));
-  return static_cast<std::uint32_t>(wide);  // modulo 2^32
+// Any radix, the whole string.
+CONVERSIONS_NOINLINE std::uint32_t parse_radix(const char* str,
+                                               std::uint32_t r) noexcept {
+  return parse_general(str, std::strlen(str), r, 0, 0);
 }
 
-void reverse_char(char* a, std::uint32_t len) noexcept {
+// Radix 10, exactly Len < 16 characters, in straight-line code: a word of
+// eight digits if there are eight, then the rest one by one, the last four
+// of those as one word when there are four. Single digits take any byte; if
+// a word is not all digits, the plain loop reads the string instead. Every
+// load lies inside the string.
+template <std::size_t Len>
+std::uint32_t parse_decimal_fixed(const char* str) noexcept {
+  constexpr std::size_t kSingles = Len % 8 % 4;
+  std::uint32_t sum = 0;
+  if constexpr (Len >= 8) {
+    const std::uint64_t w = load_le64(str);
+    if (!all_decimal(w)) return parse_general(str, Len, 10, 0, 0);
+    sum = decimal8_value(w);
+  }
+  const char* p = str + Len / 8 * 8;
+  if constexpr (kSingles > 0) sum = sum * 10 + char_value(p[0]);
+  if constexpr (kSingles > 1) sum = sum * 10 + char_value(p[1]);
+  if constexpr (kSingles > 2) sum = sum * 10 + char_value(p[2]);
+  if constexpr (Len % 8 >= 4) {
+    const std::uint32_t w = load_le32(p + kSingles);
+    if (!all_decimal(w)) return parse_general(str, Len, 10, 0, 0);
+    sum = sum * 10000 + decimal4_value(w);
+  }
+  return sum;
+}
+
+// One of the above for each length, chosen by one indexed jump.
+using DecimalParser = std::uint32_t (*)(const char*) noexcept;
+template <std::size_t... Len>
+constexpr std::array<DecimalParser, sizeof...(Len)> decimal_parsers(
+    std::index_sequence<Len...>) {
+  return {&parse_decimal_fixed<Len>...};
+}
+constexpr auto kParseDecimal = decimal_parsers(std::make_index_sequence<16>{});
+
+// Sixteen or more: eight digits to a word until fewer than sixteen are left,
+// then the rest as above, joined by one multiplication. Out of line, so that
+// the loop's registers cost the common lengths nothing.
+CONVERSIONS_NOINLINE std::uint32_t parse_decimal_long(
+    const char* str, std::size_t len) noexcept {
+  std::uint32_t sum = 0;
+  std::size_t i = 0;
+  for (; len - i >= 16; i += 8) {
+    const std::uint64_t w = load_le64(str + i);
+    if (!all_decimal(w)) return parse_general(str, len, 10, sum, i);
+    sum = sum * 100000000u + decimal8_value(w);
+  }
+  return sum * kPowersOf10[len - i] + kParseDecimal[len - i](str + i);
+}
+
+// Reverses the len bytes at a: byte-swapped words from both ends instead of
+// one byte at a time. Internal, so that my_itoa's call binds here and not
+// through the shared library's symbol table.
+void reverse_bytes(char* a, std::uint32_t len) noexcept {
   if (a == nullptr || len == 0) return;
-  // Byte-swapped words from both ends instead of one byte at a time. Two
-  // words that overlap in the middle are fine: both are read before either
-  // is written, and the overlap gets the same bytes from each.
   std::uint32_t i = 0;
   std::uint32_t j = len;  // [i, j) is still to be reversed
+  // Sixteen or more left: the two words never overlap.
   for (; j - i >= 16; i += 8, j -= 8) {
     const std::uint64_t front = load64(a + i);
     const std::uint64_t back = load64(a + j - 8);
@@ -268,21 +413,15 @@ void reverse_char(char* a, std::uint32_t len) noexcept {
   }
 }
 
-// Flattened so that reverse_char, which must stay callable on its own, is
-// inlined here rather than paid for as a call on every success.
-CONVERSIONS_FLATTEN char* my_itoa(std::int32_t a, char* buffer,
-                                  std::int32_t buff_size,
-                                  std::int32_t radix) noexcept {
-  if (buffer == nullptr || a < 0 || radix < 1) return nullptr;
-  // The digits go in least significant first, as many as the width; a
-  // value that is not used up by then did not fit, and what was written
-  // stays as it is. A width of 0 or less writes no digit.
-  const std::uint32_t n =
-      buff_size > 0 ? static_cast<std::uint32_t>(buff_size) : 0;
-  const auto value = static_cast<std::uint32_t>(a);
-  const auto r = static_cast<std::uint32_t>(radix);
+// my_itoa for every radix and width, the digits least significant first,
+// then reversed; a value that is not used up by the width did not fit, and
+// what was written stays as it is. A width of 0 writes no digit. Out of line,
+// so that the fast paths stay small.
+CONVERSIONS_NOINLINE char* format_general(std::uint32_t value, char* buffer,
+                                          std::uint32_t n,
+                                          std::uint32_t r) noexcept {
   std::uint32_t rest = 0;
-  switch (radix) {
+  switch (r) {
     case 2:
       rest = write_digits<2>(value, r, buffer, n);
       break;
@@ -301,31 +440,54 @@ CONVERSIONS_FLATTEN char* my_itoa(std::int32_t a, char* buffer,
   }
   if (rest != 0) return nullptr;
   buffer[n] = '\0';
-  reverse_char(buffer, n);
+  reverse_bytes(buffer, n);
   return buffer;
+}
+
+}  // namespace
+
+std::uint32_t truncate(float f) noexcept {
+  // |f| >= 2^63, the infinities and NaN give the intermediate -2^63, whose
+  // low 32 bits are zero. Those inputs are decided on the bits and replaced
+  // by +0 before converting, so the conversion only ever sees values it is
+  // defined for: it cannot raise FE_INVALID or trap. In range, the cast
+  // truncates toward zero whatever the rounding mode.
+  const auto bits = std::bit_cast<std::uint32_t>(f);
+  auto in_range = (bits & 0x7fffffffu) < 0x5f000000u ? bits : 0u;  // 2^63
+#if CONVERSIONS_GNU
+  // Hides from the optimizer that out-of-range inputs become 0; otherwise it
+  // may fold the choice past the conversion and convert the original value.
+  asm("" : "+r"(in_range));
+#endif
+  const auto wide = static_cast<std::int64_t>(std::bit_cast<float>(in_range));
+  return static_cast<std::uint32_t>(wide);  // modulo 2^32
+}
+
+void reverse_char(char* a, std::uint32_t len) noexcept {
+  reverse_bytes(a, len);
+}
+
+char* my_itoa(std::int32_t a, char* buffer, std::int32_t buff_size,
+              std::int32_t radix) noexcept {
+  if (buffer == nullptr || a < 0 || radix < 1) return nullptr;
+  const std::uint32_t n =
+      buff_size > 0 ? static_cast<std::uint32_t>(buff_size) : 0;
+  const auto value = static_cast<std::uint32_t>(a);
+  if (n != 0) {
+    if (radix == 10 && decimal_fixed(value, buffer, n)) return buffer;
+    if (radix == 16 && hex_fixed(value, buffer, n)) return buffer;
+  }
+  return format_general(value, buffer, n, static_cast<std::uint32_t>(radix));
 }
 
 std::uint32_t my_atoi(const char* str, std::int32_t radix) noexcept {
   if (str == nullptr) return 0;
-  const std::size_t len = std::strlen(str);
   // Horner's rule modulo 2^32, which is what the plain loop computes; taking
-  // several digits per step only regroups the same sum. The common case, 8
-  // to 11 decimal digits (every 32-bit value at full width), is one word and
-  // up to three single digits, which take any byte.
-  if (radix == 10 && len - 8 <= 3) {
-    const std::uint64_t head = load_le64(str);
-    if (all_decimal(head)) {
-      // The few digits after the word are summed on their own, in parallel
-      // with the word, and joined by one multiplication.
-      const std::size_t k = len - 8;
-      std::uint32_t tail = 0;
-      if (k > 0) tail = char_value(str[8]);
-      if (k > 1) tail = tail * 10 + char_value(str[9]);
-      if (k > 2) tail = tail * 10 + char_value(str[10]);
-      return decimal8_value(head) * kPowersOf10[k] + tail;
-    }
-  }
-  return parse_general(str, len, static_cast<std::uint32_t>(radix));
+  // several digits per step only regroups the same sum.
+  if (radix != 10) return parse_radix(str, static_cast<std::uint32_t>(radix));
+  const std::size_t len = std::strlen(str);
+  if (len >= 16) return parse_decimal_long(str, len);
+  return kParseDecimal[len](str);
 }
 
 }  // namespace conversions
