@@ -365,18 +365,19 @@ constexpr std::array<DecimalParser, sizeof...(Len)> decimal_parsers(
 }
 constexpr auto kParseDecimal = decimal_parsers(std::make_index_sequence<16>{});
 
-// Sixteen or more: eight digits to a word until fewer than sixteen are left,
+// Sixteen or more: eight digits to a word until fewer than eight are left,
 // then the rest as above, joined by one multiplication. Out of line, so that
 // the loop's registers cost the common lengths nothing.
 CONVERSIONS_NOINLINE std::uint32_t parse_decimal_long(
     const char* str, std::size_t len) noexcept {
   std::uint32_t sum = 0;
   std::size_t i = 0;
-  for (; len - i >= 16; i += 8) {
+  for (; len - i >= 8; i += 8) {
     const std::uint64_t w = load_le64(str + i);
     if (!all_decimal(w)) return parse_general(str, len, 10, sum, i);
     sum = sum * 100000000u + decimal8_value(w);
   }
+  if (i == len) return sum;
   return sum * kPowersOf10[len - i] + kParseDecimal[len - i](str + i);
 }
 
@@ -485,7 +486,12 @@ std::uint32_t my_atoi(const char* str, std::int32_t radix) noexcept {
   // Horner's rule modulo 2^32, which is what the plain loop computes; taking
   // several digits per step only regroups the same sum.
   if (radix != 10) return parse_radix(str, static_cast<std::uint32_t>(radix));
-  const std::size_t len = std::strlen(str);
+  // One or two characters are found without the call to strlen, which
+  // would cost more than reading them.
+  std::size_t len = 0;
+  if (str[0] != 0) {
+    len = str[1] == 0 ? 1 : str[2] == 0 ? 2 : 3 + std::strlen(str + 3);
+  }
   if (len >= 16) return parse_decimal_long(str, len);
   return kParseDecimal[len](str);
 }
