@@ -26,12 +26,14 @@ zero-padded, fixed-width digit string in any radix; my_atoi reads such a
 string back. Also the truncdemo program, the header, the library, a CMake
 package and a pkg-config file.")
 
-
+# A shared build: one package per install component, named as Debian names
+# them. The development package and the program take the place of a static
+# build's single package, which holds the same files.
 if(conversions_type STREQUAL "SHARED_LIBRARY")
-  set(runtime libconversions${PROJECT_VERSION_MAJOR})
+  set(library_package libconversions${PROJECT_VERSION_MAJOR})
   set(CPACK_DEB_COMPONENT_INSTALL ON)
   set(CPACK_COMPONENTS_ALL Library Development Runtime)
-  set(CPACK_DEBIAN_LIBRARY_PACKAGE_NAME ${runtime})
+  set(CPACK_DEBIAN_LIBRARY_PACKAGE_NAME ${library_package})
   set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libconversions-dev)
   set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME truncdemo)
   set(CPACK_DEBIAN_LIBRARY_PACKAGE_SECTION libs)
@@ -50,12 +52,16 @@ if(conversions_type STREQUAL "SHARED_LIBRARY")
     ${PROJECT_BINARY_DIR}/no-maintainer-scripts/postrm)
   set(CPACK_DEBIAN_LIBRARY_PACKAGE_CONTROL_STRICT_PERMISSION ON)
   set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS
-    "${runtime} (= ${PROJECT_VERSION})")
+    "${library_package} (= ${PROJECT_VERSION})")
   # dpkg-shlibdeps cannot tell which package holds a library that is only in
   # this build, so the program names it the way the shlibs file above would.
-  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS
-    ${PROJECT_BINARY_DIR})
-  set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS "${runtime} (>= ${PROJECT_VERSION})")
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${PROJECT_BINARY_DIR})
+  set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS
+    "${library_package} (>= ${PROJECT_VERSION})")
+  foreach(component DEVELOPMENT RUNTIME)
+    set(CPACK_DEBIAN_${component}_PACKAGE_CONFLICTS conversions)
+    set(CPACK_DEBIAN_${component}_PACKAGE_REPLACES conversions)
+  endforeach()
   # Below the shared synopsis line, what each package holds.
   set(CPACK_DEBIAN_LIBRARY_DESCRIPTION
     "The shared library: truncate turns a float into an unsigned 32-bit
