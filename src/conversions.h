@@ -14,11 +14,26 @@
 
 #include <cstdint>
 
+// The version of this header, also the version of the library and of its
+// packages. CONVERSIONS_VERSION combines them as major * 10000 + minor * 100 +
+// patch, for #if tests.
+#define CONVERSIONS_VERSION_MAJOR 1
+#define CONVERSIONS_VERSION_MINOR 1
+#define CONVERSIONS_VERSION_PATCH 0
+#define CONVERSIONS_VERSION                                              \
+  (CONVERSIONS_VERSION_MAJOR * 10000 + CONVERSIONS_VERSION_MINOR * 100 + \
+   CONVERSIONS_VERSION_PATCH)
+
 // The four routines are the library's whole binary interface; everything else
-// in it is hidden. A DLL build defines CONVERSIONS_BUILDING_DLL for itself and
-// CONVERSIONS_DLL for its users (the CMake package and conversions.pc do
-// that); a static library needs neither.
-#if defined(_WIN32) || defined(__CYGWIN__)
+// in it is hidden. CONVERSIONS_API marks them only where the library is a
+// shared object. A static build defines CONVERSIONS_STATIC for itself and its
+// users (the CMake package and conversions.pc do that), so that a shared
+// object linking the archive does not export the routines as its own. A DLL
+// build defines CONVERSIONS_BUILDING_DLL for itself and CONVERSIONS_DLL for its
+// users.
+#if defined(CONVERSIONS_STATIC)
+#define CONVERSIONS_API
+#elif defined(_WIN32) || defined(__CYGWIN__)
 #if defined(CONVERSIONS_BUILDING_DLL)
 #define CONVERSIONS_API __declspec(dllexport)
 #elif defined(CONVERSIONS_DLL)
@@ -32,6 +47,20 @@
 #define CONVERSIONS_API
 #endif
 
+// A result that must not be dropped: my_itoa's null result is its only report
+// of failure, and the buffer then holds no terminated string. [[nodiscard]]
+// only where the language has it (C++17 on), so that the header stays clean
+// under C++11 and C++14 with -Wpedantic.
+#if defined(__has_cpp_attribute) && \
+    (__cplusplus >= 201703L || (defined(_MSVC_LANG) && _MSVC_LANG >= 201703L))
+#if __has_cpp_attribute(nodiscard)
+#define CONVERSIONS_NODISCARD [[nodiscard]]
+#endif
+#endif
+#ifndef CONVERSIONS_NODISCARD
+#define CONVERSIONS_NODISCARD
+#endif
+
 namespace conversions {
 
 // Converts f to a signed 64-bit integer, rounding toward zero, and returns the
@@ -39,7 +68,7 @@ namespace conversions {
 // outside the signed 64-bit range give the intermediate -2^63, hence 0.
 // Negative values wrap: -1.5f gives 4294967295. Leaves the rounding mode as it
 // was, raises no floating-point exception but inexact, and never traps.
-CONVERSIONS_API std::uint32_t truncate(float f) noexcept;
+CONVERSIONS_NODISCARD CONVERSIONS_API std::uint32_t truncate(float f) noexcept;
 
 // Reverses the len characters at a in place; a[len] is never touched. A len of
 // 0 or a null a touches no memory.
@@ -57,9 +86,9 @@ CONVERSIONS_API void reverse_char(char* a, std::uint32_t len) noexcept;
 //   negative, radix below 1, or a > 0 with buff_size <= 0.
 // A radix of 1 writes only '0' digits, so any a > 0 fails for lack of width.
 // Radixes above 80 give digit bytes that my_atoi does not read back.
-CONVERSIONS_API char* my_itoa(std::int32_t a, char* buffer,
-                              std::int32_t buff_size,
-                              std::int32_t radix) noexcept;
+CONVERSIONS_NODISCARD CONVERSIONS_API char* my_itoa(
+    std::int32_t a, char* buffer, std::int32_t buff_size,
+    std::int32_t radix) noexcept;
 
 // Reads the 0-terminated string str as digits in the given radix, most
 // significant first, and returns the value modulo 2^32. Every character
@@ -67,8 +96,8 @@ CONVERSIONS_API char* my_itoa(std::int32_t a, char* buffer,
 // overflow detection ("ff" in radix 16 is 918, "-12" in radix 10 is
 // 4294967008). Any radix is used as the multiplier modulo 2^32. A null str or
 // the empty string gives 0.
-CONVERSIONS_API std::uint32_t my_atoi(const char* str,
-                                      std::int32_t radix) noexcept;
+CONVERSIONS_NODISCARD CONVERSIONS_API std::uint32_t my_atoi(
+    const char* str, std::int32_t radix) noexcept;
 
 }  // namespace conversions
 

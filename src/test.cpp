@@ -21,6 +21,10 @@ int main() {
   // prints -29139 and not 4294938157.
   const auto z = static_cast<std::int32_t>(conversions::truncate(f));
   (void)std::printf("z  = %ld\n", static_cast<long>(z));
+  // On a pipe or a file stdout is fully buffered: without this the line would
+  // wait there until exit, after the second key, and a program driving this
+  // one could not see it before sending that key.
+  (void)std::fflush(stdout);
   (void)std::getc(stdin);
   return 0;
 }

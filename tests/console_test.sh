@@ -2,7 +2,8 @@
 # Runs the program (after any emulator words) as a process and checks its
 # output bytes and exit status: stdin empty, stdin closed, "x\n" on a pipe
 # that stays open (which must not make it wait for more), and one character
-# on such a pipe (which must leave it waiting for the second).
+# on such a pipe (which must leave it waiting for the second, with its line
+# already written to the pipe on its standard output).
 # usage: console_test.sh [emulator...] program
 set -u
 dir=$(mktemp -d)
@@ -56,17 +57,29 @@ printf 'x\n' >&3
 finish open_pipe "$pid"
 exec 3>&-
 
-"$@" < "$dir/one" > "$dir/second_key" &
+# The output pipe is copied to a file, to be read while the program waits.
+mkfifo "$dir/out"
+"$@" < "$dir/one" > "$dir/out" &
 pid=$!
+cat "$dir/out" > "$dir/second_key" &
 exec 3> "$dir/one"
 printf 'x' >&3
+waited=0
+while ! cmp -s "$dir/expected" "$dir/second_key" && [ "$waited" -lt 300 ]; do
+  sleep 0.1
+  waited=$((waited + 1))
+done
 sleep 1
-if kill -0 "$pid" 2> /dev/null; then
+if ! kill -0 "$pid" 2> /dev/null; then
+  fail "second_key: did not wait for it"
+elif ! cmp -s "$dir/expected" "$dir/second_key"; then
+  fail "second_key: no line on the pipe after the first key"
+  printf 'y' >&3
+else
   printf 'y' >&3
   finish second_key "$pid"
-else
-  fail "second_key: did not wait for it"
 fi
 exec 3>&-
+wait
 
 exit "$failures"

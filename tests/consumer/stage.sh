@@ -1,7 +1,8 @@
 #!/bin/sh
 # Puts a fresh copy of the package under dest/usr, for the consumers to build
-# against: `install` runs cmake --install, `deb` makes the Debian package and
-# unpacks it (never a system install). dest is emptied first, so nothing of an
+# against: `install` runs cmake --install, `deb` makes the Debian packages (one
+# from a static build, three from a shared one) and unpacks them all (never a
+# system install). dest is emptied first, so nothing of an
 # earlier build can be linked by mistake.
 # usage: stage.sh install|deb build-dir dest cmake cpack config
 set -eu
@@ -13,7 +14,9 @@ install) "$cmake" --install "$build" --prefix "$dest/usr" --config "$config" ;;
 deb)
   "$cpack" -G DEB --config "$build/CPackConfig.cmake" -C "$config" \
     -B "$dest/pkg"
-  dpkg-deb -x "$dest"/pkg/*.deb "$dest"
+  for deb in "$dest"/pkg/*.deb; do
+    dpkg-deb -x "$deb" "$dest"
+  done
   ;;
 *) echo "unknown mode $mode" >&2; exit 2 ;;
 esac

@@ -1,0 +1,30 @@
+# The public header as users compile it: clean under C++11 to C++20 with
+# -Wpedantic -Werror, with the version of project(VERSION), and with a
+# warning for a dropped my_itoa result from C++17 on.
+# usage: cmake -DCXX=c++ -DSOURCE_DIR=src -DVERSION=1.2.3 "-DDEFINES=A;B"
+#          -P header_test.cmake
+string(REPLACE "." ";" version "${VERSION}")
+list(GET version 0 major)
+list(GET version 1 minor)
+list(GET version 2 patch)
+set(compile ${CXX} -fsyntax-only -Wall -Wextra -Wpedantic -I${SOURCE_DIR}
+  -DEXPECTED_MAJOR=${major} -DEXPECTED_MINOR=${minor} -DEXPECTED_PATCH=${patch}
+  ${CMAKE_CURRENT_LIST_DIR}/header_check.cpp)
+foreach(define IN LISTS DEFINES)
+  list(APPEND compile -D${define})
+endforeach()
+foreach(std 11 14 17 20)
+  execute_process(COMMAND ${compile} -std=c++${std} -Werror
+    RESULT_VARIABLE failed ERROR_VARIABLE out)
+  if(failed)
+    message(FATAL_ERROR "C++${std}: the header does not compile cleanly:\n${out}")
+  endif()
+endforeach()
+foreach(std 17 20)
+  execute_process(COMMAND ${compile} -std=c++${std} -DDROP_RESULT
+    ERROR_VARIABLE out)
+  if(NOT out MATCHES "my_itoa.*-Wunused-result|-Wunused-result.*my_itoa")
+    message(FATAL_ERROR "C++${std}: no warning for a dropped result:\n${out}")
+  endif()
+endforeach()
+message(STATUS "header clean under C++11 to C++20, version ${VERSION}")
