@@ -259,17 +259,18 @@ int main(int argc, char** argv) {
     benches.emplace(name(c.peer, c.width), c.peer_bench);
   }
   for (const auto& [what, fn] : benches) {
-    benchmark::RegisterBenchmark(what.c_str(), fn)
-        ->Repetitions(15)
-        ->ReportAggregatesOnly(true)
-        ->MinTime(0.05);
+    benchmark::RegisterBenchmark(what.c_str(), fn);
   }
-  // Repetitions of all cases interleaved at random, so that a noisy spell
-  // of the machine hits a routine and its peer alike; flags given on the
-  // command line come later and win.
+  // 15 repetitions of every case, interleaved at random, so that a noisy
+  // spell of the machine hits a routine and its peer alike. Flags given on
+  // the command line come later and win.
   std::vector<char*> args(argv, argv + argc);
   char interleave[] = "--benchmark_enable_random_interleaving=true";
-  args.insert(args.begin() + 1, interleave);
+  char repetitions[] = "--benchmark_repetitions=15";
+  char aggregates[] = "--benchmark_report_aggregates_only=true";
+  char min_time[] = "--benchmark_min_time=0.05";
+  args.insert(args.begin() + 1,
+              {interleave, repetitions, aggregates, min_time});
   int args_count = static_cast<int>(args.size());
   benchmark::Initialize(&args_count, args.data());
   MedianReporter reporter;

@@ -246,11 +246,12 @@ void store_short(std::uint32_t v, char* out, std::uint32_t n) noexcept {
 // (at most 21), then one word for the low eight digits. Ten digits hold any
 // 31-bit value, so only widths below 10 can fail.
 bool decimal_fixed(std::uint32_t v, char* out, std::uint32_t n) noexcept {
-  if (n < 10 && v >= kPowersOf10[n]) return false;
   if (n < 8) {
+    if (v >= kPowersOf10[n]) return false;
     store_short<decimal2, decimal4, decimal8>(v, out, n);
     return true;
   }
+  if (n < 10 && v >= kPowersOf10[n]) return false;
   const std::uint32_t top = v / 100000000u;
   if (n >= 10) {
     fill_zeros(out, n - 10);
