@@ -24,7 +24,7 @@ struct Span {
 };
 
 #if CONVERSIONS_SAMPLED_SWEEP
-// Under an emulator every float costs ten times as much, so the sweep takes
+// Under qemu every float costs some thirteen times as much, so the sweep takes
 // the patterns where the result changes form, a few ULPs either side, and a
 // fixed stride through the rest: over 2^24 patterns in all.
 std::vector<Span> sweep_spans() {
