@@ -359,16 +359,21 @@ std::uint32_t parse_decimal_fixed(const char* str) noexcept {
   }
 }
 
-// The above for the length len, Lo <= len < Hi, found by halving the range:
-// four well-predicted branches for the sixteen lengths, no indirect jump.
+std::uint32_t parse_decimal_long(const char* str, std::size_t len) noexcept;
+
+// Radix 10, any length: the parser above for len, Lo <= len < Hi, found by
+// halving the range, a few well-predicted branches and no indirect jump; 16
+// stands for sixteen and more.
 template <std::size_t Lo, std::size_t Hi>
-std::uint32_t parse_decimal_short(const char* str, std::size_t len) noexcept {
-  if constexpr (Hi - Lo == 1) {
-    return parse_decimal_fixed<Lo>(str);
-  } else {
+std::uint32_t parse_decimal(const char* str, std::size_t len) noexcept {
+  if constexpr (Hi - Lo > 1) {
     constexpr std::size_t kMid = (Lo + Hi) / 2;
-    if (len < kMid) return parse_decimal_short<Lo, kMid>(str, len);
-    return parse_decimal_short<kMid, Hi>(str, len);
+    if (len < kMid) return parse_decimal<Lo, kMid>(str, len);
+    return parse_decimal<kMid, Hi>(str, len);
+  } else if constexpr (Lo == 16) {
+    return parse_decimal_long(str, len);
+  } else {
+    return parse_decimal_fixed<Lo>(str);
   }
 }
 
@@ -385,8 +390,7 @@ CONVERSIONS_NOINLINE std::uint32_t parse_decimal_long(
     sum = sum * 100000000u + decimal8_value(w);
   }
   if (i == len) return sum;
-  return sum * kPowersOf10[len - i] +
-         parse_decimal_short<1, 8>(str + i, len - i);
+  return sum * kPowersOf10[len - i] + parse_decimal<1, 8>(str + i, len - i);
 }
 
 // Reverses the len bytes at a: byte-swapped words from both ends instead of
@@ -494,9 +498,7 @@ std::uint32_t my_atoi(const char* str, std::int32_t radix) noexcept {
   // Horner's rule modulo 2^32, which is what the plain loop computes; taking
   // several digits per step only regroups the same sum.
   if (radix != 10) return parse_radix(str, static_cast<std::uint32_t>(radix));
-  const std::size_t len = std::strlen(str);
-  if (len >= 16) return parse_decimal_long(str, len);
-  return parse_decimal_short<0, 16>(str, len);
+  return parse_decimal<0, 17>(str, std::strlen(str));
 }
 
 }  // namespace conversions
