@@ -33,33 +33,6 @@ std::uint32_t char_value(char c) noexcept {
   return static_cast<std::uint32_t>(code) - 48u;
 }
 
-// Words are moved with memcpy, which is how to load and store unaligned
-// bytes without aliasing trouble; compilers make it one instruction.
-std::uint64_t load64(const char* p) noexcept {
-  std::uint64_t w;
-  std::memcpy(&w, p, sizeof w);
-  return w;
-}
-std::uint32_t load32(const char* p) noexcept {
-  std::uint32_t w;
-  std::memcpy(&w, p, sizeof w);
-  return w;
-}
-std::uint16_t load16(const char* p) noexcept {
-  std::uint16_t w;
-  std::memcpy(&w, p, sizeof w);
-  return w;
-}
-void store16(char* p, std::uint16_t w) noexcept {
-  std::memcpy(p, &w, sizeof w);
-}
-void store64(char* p, std::uint64_t w) noexcept {
-  std::memcpy(p, &w, sizeof w);
-}
-void store32(char* p, std::uint32_t w) noexcept {
-  std::memcpy(p, &w, sizeof w);
-}
-
 // One instruction with GCC and Clang; plain shifts elsewhere.
 std::uint64_t byte_swap(std::uint64_t w) noexcept {
 #if CONVERSIONS_GNU
@@ -77,53 +50,51 @@ std::uint16_t byte_swap(std::uint16_t w) noexcept {
   return static_cast<std::uint16_t>(w << 8 | w >> 8);
 }
 
-// Writes the k bytes before end, reversed, at dst; the two ranges must not
-// overlap.
-void reverse_tail(char* dst, const char* end, std::uint32_t k) noexcept {
-  std::uint32_t m = 0;
-  for (; k - m >= 2; m += 2) store16(dst + m, byte_swap(load16(end - 2 - m)));
-  if (m < k) dst[m] = end[-1 - static_cast<std::ptrdiff_t>(m)];
+// Words are moved with memcpy, which is how to load and store unaligned
+// bytes without aliasing trouble; compilers make it one instruction.
+template <class Word>
+Word load(const char* p) noexcept {
+  Word w;
+  std::memcpy(&w, p, sizeof w);
+  return w;
+}
+template <class Word>
+void store(char* p, Word w) noexcept {
+  std::memcpy(p, &w, sizeof w);
 }
 
 // The SWAR words below hold the character at the lowest address in their low
 // byte; on a big-endian target that takes a byte swap at the memory side.
-std::uint64_t load_le64(const char* p) noexcept {
-  const std::uint64_t w = load64(p);
+template <class Word>
+Word load_le(const char* p) noexcept {
+  const Word w = load<Word>(p);
   if constexpr (std::endian::native == std::endian::big) return byte_swap(w);
   return w;
 }
-void store_le64(char* p, std::uint64_t w) noexcept {
+template <class Word>
+void store_le(char* p, Word w) noexcept {
   if constexpr (std::endian::native == std::endian::big) w = byte_swap(w);
-  store64(p, w);
+  store(p, w);
 }
-std::uint32_t load_le32(const char* p) noexcept {
-  const std::uint32_t w = load32(p);
-  if constexpr (std::endian::native == std::endian::big) return byte_swap(w);
-  return w;
-}
-std::uint16_t load_le16(const char* p) noexcept {
-  const std::uint16_t w = load16(p);
-  if constexpr (std::endian::native == std::endian::big) return byte_swap(w);
-  return w;
-}
-void store_le32(char* p, std::uint32_t w) noexcept {
-  if constexpr (std::endian::native == std::endian::big) w = byte_swap(w);
-  store32(p, w);
-}
-void store_le16(char* p, std::uint16_t w) noexcept {
-  if constexpr (std::endian::native == std::endian::big) w = byte_swap(w);
-  store16(p, w);
+
+// Writes the k bytes before end, reversed, at dst; the two ranges must not
+// overlap.
+void reverse_tail(char* dst, const char* end, std::uint32_t k) noexcept {
+  std::uint32_t m = 0;
+  for (; k - m >= 2; m += 2)
+    store(dst + m, byte_swap(load<std::uint16_t>(end - 2 - m)));
+  if (m < k) dst[m] = end[-1 - static_cast<std::ptrdiff_t>(m)];
 }
 
 // The first k bytes of w, 2 <= k <= 8, at p: two stores that overlap in the
 // middle instead of one per byte, and not one byte past p + k.
 void store_le_first(char* p, std::uint64_t w, std::uint32_t k) noexcept {
   if (k >= 4) {
-    store_le32(p, static_cast<std::uint32_t>(w));
-    store_le32(p + k - 4, static_cast<std::uint32_t>(w >> (8 * (k - 4))));
+    store_le(p, static_cast<std::uint32_t>(w));
+    store_le(p + k - 4, static_cast<std::uint32_t>(w >> (8 * (k - 4))));
   } else {
-    store_le16(p, static_cast<std::uint16_t>(w));
-    store_le16(p + k - 2, static_cast<std::uint16_t>(w >> (8 * (k - 2))));
+    store_le(p, static_cast<std::uint16_t>(w));
+    store_le(p + k - 2, static_cast<std::uint16_t>(w >> (8 * (k - 2))));
   }
 }
 
@@ -142,7 +113,7 @@ constexpr auto kDigitPairs = [] {
 // significant first: the first digit in the low byte. x / 100 ==
 // (x * 5243) >> 19 for x < 10^4, which compilers find for themselves.
 std::uint64_t decimal2(std::uint32_t v) noexcept {
-  return load_le16(kDigitPairs.data() + 2 * v);
+  return load_le<std::uint16_t>(kDigitPairs.data() + 2 * v);
 }
 std::uint64_t decimal4(std::uint32_t v) noexcept {
   return decimal2(v / 100) | decimal2(v % 100) << 16;
@@ -180,7 +151,7 @@ std::uint32_t write_digits(std::uint32_t value, std::uint32_t r, char* out,
   std::uint32_t i = 0;
   if constexpr (Radix == 10) {
     if (n >= 8) {  // the low eight digits in one word
-      store_le64(out, byte_swap(decimal8(value % 100000000u)));
+      store_le(out, byte_swap(decimal8(value % 100000000u)));
       value /= 100000000u;
       i = 8;
     }
@@ -209,7 +180,7 @@ constexpr std::uint64_t kZeros = 0x3030303030303030u;  // eight '0' bytes
 // '0' in the first n bytes at out, with 8-byte stores that may run up to 7
 // bytes past them: the caller writes those bytes afterwards, and has 9 more.
 void fill_zeros(char* out, std::uint32_t n) noexcept {
-  for (std::uint32_t i = 0; i < n; i += 8) store64(out + i, kZeros);
+  for (std::uint32_t i = 0; i < n; i += 8) store(out + i, kZeros);
 }
 
 // The fast paths of radixes 10 and 16 write the digits in reading order, so
@@ -254,11 +225,11 @@ bool decimal_fixed(std::uint32_t v, char* out, std::uint32_t n) noexcept {
   const std::uint32_t top = v / 100000000u;
   if (n >= 10) {
     fill_zeros(out, n - 10);
-    store_le16(out + n - 10, static_cast<std::uint16_t>(decimal2(top)));
+    store_le(out + n - 10, static_cast<std::uint16_t>(decimal2(top)));
   } else if (n == 9) {
     out[0] = digit_char(top);
   }
-  store_le64(out + n - 8, decimal8(v % 100000000u));
+  store_le(out + n - 8, decimal8(v % 100000000u));
   out[n] = '\0';
   return true;
 }
@@ -272,7 +243,7 @@ bool hex_fixed(std::uint32_t v, char* out, std::uint32_t n) noexcept {
     return true;
   }
   fill_zeros(out, n - 8);
-  store_le64(out + n - 8, hex8(v));
+  store_le(out + n - 8, hex8(v));
   out[n] = '\0';
   return true;
 }
@@ -346,14 +317,14 @@ std::uint32_t parse_decimal_fixed(const char* str) noexcept {
   if constexpr (kSingles > 1) rest = rest * 10 + char_value(p[1]);
   if constexpr (kSingles > 2) rest = rest * 10 + char_value(p[2]);
   if constexpr (kRest >= 4) {
-    const std::uint32_t w = load_le32(p + kSingles);
+    const std::uint32_t w = load_le<std::uint32_t>(p + kSingles);
     if (!all_decimal(w)) return parse_general(str, Len, 10, 0, 0);
     rest = rest * 10000 + decimal4_value(w);
   }
   if constexpr (Len < 8) {
     return rest;
   } else {
-    const std::uint64_t w = load_le64(str);
+    const std::uint64_t w = load_le<std::uint64_t>(str);
     if (!all_decimal(w)) return parse_general(str, Len, 10, 0, 0);
     return decimal8_value(w) * kPowersOf10[kRest] + rest;
   }
@@ -385,7 +356,7 @@ CONVERSIONS_NOINLINE std::uint32_t parse_decimal_long(
   std::uint32_t sum = 0;
   std::size_t i = 0;
   for (; len - i >= 8; i += 8) {
-    const std::uint64_t w = load_le64(str + i);
+    const std::uint64_t w = load_le<std::uint64_t>(str + i);
     if (!all_decimal(w)) return parse_general(str, len, 10, sum, i);
     sum = sum * 100000000u + decimal8_value(w);
   }
@@ -402,23 +373,23 @@ void reverse_bytes(char* a, std::uint32_t len) noexcept {
   std::uint32_t j = len;  // [i, j) is still to be reversed
   // Sixteen or more left: the two words never overlap.
   for (; j - i >= 16; i += 8, j -= 8) {
-    const std::uint64_t front = load64(a + i);
-    const std::uint64_t back = load64(a + j - 8);
-    store64(a + i, byte_swap(back));
-    store64(a + j - 8, byte_swap(front));
+    const std::uint64_t front = load<std::uint64_t>(a + i);
+    const std::uint64_t back = load<std::uint64_t>(a + j - 8);
+    store(a + i, byte_swap(back));
+    store(a + j - 8, byte_swap(front));
   }
   // Under 16 left: one word from the front, and the bytes after it in pairs
   // from the back. Right after my_itoa's stores, a load straddling two of
   // them would stall on store forwarding; these loads never straddle.
   const std::uint32_t n = j - i;
   if (n >= 8) {
-    const std::uint64_t front = load64(a + i);
+    const std::uint64_t front = load<std::uint64_t>(a + i);
     reverse_tail(a + i, a + j, n - 8);
-    store64(a + j - 8, byte_swap(front));
+    store(a + j - 8, byte_swap(front));
   } else if (n >= 4) {
-    const std::uint32_t front = load32(a + i);
+    const std::uint32_t front = load<std::uint32_t>(a + i);
     reverse_tail(a + i, a + j, n - 4);
-    store32(a + j - 4, byte_swap(front));
+    store(a + j - 4, byte_swap(front));
   } else if (n >= 2) {
     const char tmp = a[i];
     a[i] = a[j - 1];
