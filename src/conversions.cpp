@@ -81,8 +81,9 @@ void store_le(char* p, Word w) noexcept {
 // overlap.
 void reverse_tail(char* dst, const char* end, std::uint32_t k) noexcept {
   std::uint32_t m = 0;
-  for (; k - m >= 2; m += 2)
+  for (; k - m >= 2; m += 2) {
     store(dst + m, byte_swap(load<std::uint16_t>(end - 2 - m)));
+  }
   if (m < k) dst[m] = end[-1 - static_cast<std::ptrdiff_t>(m)];
 }
 
