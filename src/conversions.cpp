@@ -99,6 +99,8 @@ void store_le_first(char* p, std::uint64_t w, std::uint32_t k) noexcept {
   }
 }
 
+constexpr std::uint64_t kZeros = 0x3030303030303030u;  // eight '0' bytes
+
 // "00" to "99": the two digits of each value below 100, most significant
 // first.
 constexpr auto kDigitPairs = [] {
@@ -137,7 +139,7 @@ std::uint64_t hex8(std::uint32_t v) noexcept {
   w = (w | w << 16) & 0x0000ffff0000ffffu;
   w = (w | w << 8) & 0x00ff00ff00ff00ffu;
   w = (w | w << 4) & 0x0f0f0f0f0f0f0f0fu;
-  return byte_swap(w + 0x3030303030303030u);
+  return byte_swap(w + kZeros);
 }
 
 // Writes n digits of value, least significant first, and returns what is
@@ -176,7 +178,6 @@ constexpr auto kPowersOf10 = [] {
   }
   return powers;
 }();
-constexpr std::uint64_t kZeros = 0x3030303030303030u;  // eight '0' bytes
 
 // '0' in the first n bytes at out, with 8-byte stores that may run up to 7
 // bytes past them: the caller writes those bytes afterwards, and has 9 more.
@@ -213,9 +214,9 @@ void store_short(std::uint32_t v, char* out, std::uint32_t n) noexcept {
   store_le_first(out, word >> (8 * (size - n)), n + 1);
 }
 
-// Radix 10, wider than 7: '0' padding, the one or two digits of v / 10^8
-// (at most 21), then one word for the low eight digits. Ten digits hold any
-// 31-bit value, so only widths below 10 can fail.
+// Radix 10: widths 1 to 7 as above. Wider: '0' padding, the one or two
+// digits of v / 10^8 (at most 21), then one word for the low eight digits.
+// Ten digits hold any 31-bit value, so only widths below 10 can fail.
 bool decimal_fixed(std::uint32_t v, char* out, std::uint32_t n) noexcept {
   if (n < 8) {
     if (v >= kPowersOf10[n]) return false;
@@ -235,8 +236,8 @@ bool decimal_fixed(std::uint32_t v, char* out, std::uint32_t n) noexcept {
   return true;
 }
 
-// Radix 16, wider than 7: '0' padding, then eight digits, which hold any
-// 31-bit value.
+// Radix 16: widths 1 to 7 as above. Wider: '0' padding, then eight digits,
+// which hold any 31-bit value.
 bool hex_fixed(std::uint32_t v, char* out, std::uint32_t n) noexcept {
   if (n < 8) {
     if (v >> (4 * n) != 0) return false;
@@ -266,7 +267,7 @@ bool all_decimal(Word w) noexcept {
 // no byte carries into the next; each product puts its two pairs' share in
 // the high half, where the sum is below 10^8.
 std::uint32_t decimal8_value(std::uint64_t w) noexcept {
-  w -= 0x3030303030303030u;
+  w -= kZeros;
   w = (w * 10) + (w >> 8);  // every even byte: 10 * digit + next digit
   w = (((w & 0x000000ff000000ffu) * (100 + (1000000ull << 32))) +
        (((w >> 16) & 0x000000ff000000ffu) * (1 + (10000ull << 32)))) >>
