@@ -41,15 +41,19 @@ if(conversions_type STREQUAL "SHARED_LIBRARY")
   # The library package: a shlibs file, so that packages built against it
   # depend on this version or later (the ABI only grows within a SONAME),
   # and the ldconfig trigger instead of maintainer scripts calling ldconfig.
-  # CPack writes such scripts for a library under /usr/lib unless the
-  # package brings its own postinst and postrm; naming two that do not exist
-  # keeps them out (cpack warns that they are missing).
-  set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
-  set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
+  # CPack writes such scripts into any package whose files it scans (for
+  # dpkg-shlibdeps or a shlibs file) and finds a library under /usr/lib in.
+  # So this package is not scanned: the shlibs file is written here, and its
+  # dependencies are found once cpack has staged its files
+  # (deb-library-depends.cmake).
+  set(CPACK_DEBIAN_LIBRARY_PACKAGE_SHLIBDEPS OFF)
+  file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/deb-library/shlibs
+    CONTENT "libconversions ${PROJECT_VERSION_MAJOR} ${library_package} (>= ${PROJECT_VERSION})\n")
   set(CPACK_DEBIAN_LIBRARY_PACKAGE_CONTROL_EXTRA
     ${PROJECT_SOURCE_DIR}/packaging/triggers
-    ${PROJECT_BINARY_DIR}/no-maintainer-scripts/postinst
-    ${PROJECT_BINARY_DIR}/no-maintainer-scripts/postrm)
+    ${PROJECT_BINARY_DIR}/deb-library/shlibs)
+  set(CPACK_PRE_BUILD_SCRIPTS
+    ${CMAKE_CURRENT_LIST_DIR}/deb-library-depends.cmake)
   set(CPACK_DEBIAN_LIBRARY_PACKAGE_CONTROL_STRICT_PERMISSION ON)
   set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS
     "${library_package} (= ${PROJECT_VERSION})")
