@@ -1,291 +1,184 @@
-// Each routine against its nearest standard peer, in one run, at every width
-// and length a caller uses. Prints the median ns per call (15 repetitions,
-// interleaved at random) of each, a table by width, and the ratio
-// project/peer.
+// The library as users link it, width and radix known only at run time,
+// beside 1.1.0 (when the build has it) and the peers a user would pick
+// instead: std::to_chars and std::from_chars, snprintf and strtoul, and fmt.
+// Built twice: calling into the plain static library, and with the library
+// compiled in under link-time optimisation (see CMakeLists.txt).
 //
 //   bench_conversions [google benchmark flags]
-//   bench_conversions --count CALLS   (runs every case CALLS times, one
-//                                      callgrind dump each; see callgrind.sh)
-#include <benchmark/benchmark.h>
+//   bench_conversions --count CALLS   (for callgrind.sh)
+#include <fmt/format.h>
 
-#include <algorithm>
 #include <charconv>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <map>
-#include <random>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "conversions.h"
+#include "harness.h"
 
-#if __has_include(<valgrind/callgrind.h>)
-#include <valgrind/callgrind.h>
-#else
-#define CALLGRIND_ZERO_STATS
-#define CALLGRIND_DUMP_STATS_AT(name) (void)(name)
+#if CONVERSIONS_BENCH_BASELINE
+// 1.1.0, compiled with its namespace renamed, so that both are in one run.
+namespace conversions_v110 {
+char* my_itoa(std::int32_t, char*, std::int32_t, std::int32_t) noexcept;
+std::uint32_t my_atoi(const char*, std::int32_t) noexcept;
+std::uint32_t truncate(float) noexcept;
+}  // namespace conversions_v110
 #endif
 
 namespace {
 
-constexpr std::size_t kInputs = 4096;  // a power of two: index & (kInputs-1)
-constexpr std::size_t kStride = 32;    // bytes per input string
-// Inputs by width: values that fit the width (my_itoa's success path) and
-// digit strings of each length (zero-padded past ten digits, as my_itoa
-// writes them).
-std::vector<std::int32_t> g_decimal_values[13];
-std::vector<std::int32_t> g_hex_values[9];
-std::vector<char> g_strings[17];
-std::vector<float> g_floats;  // uniform over +-3e9
-// The radixes come from a variable, as a caller's would.
-volatile std::int32_t g_radix10 = 10;
-volatile std::int32_t g_radix16 = 16;
-char g_buffer[32];
+using bench::g;
+using bench::g_buffer;
+// The radix and width come from variables, as a caller's would.
+template <int R>
+volatile std::int32_t g_radix = R;
 
-void make_inputs() {
-  std::mt19937 rng(12345);
-  std::int64_t power = 1;  // 10^w
-  for (int w = 1; w <= 12; ++w) {
-    power *= 10;
-    std::uniform_int_distribution<std::int32_t> value(
-        0, static_cast<std::int32_t>(
-               std::min<std::int64_t>(power - 1, INT32_MAX)));
-    for (std::size_t i = 0; i < kInputs; ++i) {
-      g_decimal_values[w].push_back(value(rng));
-    }
-  }
-  for (int w = 1; w <= 8; ++w) {
-    const auto top = static_cast<std::int32_t>(
-        w == 8 ? INT32_MAX : (std::int64_t{1} << (4 * w)) - 1);
-    std::uniform_int_distribution<std::int32_t> value(0, top);
-    for (std::size_t i = 0; i < kInputs; ++i) {
-      g_hex_values[w].push_back(value(rng));
-    }
-  }
-  std::uniform_int_distribution<int> digit('0', '9');
-  std::uniform_int_distribution<std::int32_t> any(0, INT32_MAX);
-  for (int len = 1; len <= 16; ++len) {
-    g_strings[len].assign(kInputs * kStride, 0);
-    for (std::size_t i = 0; i < kInputs; ++i) {
-      char* s = &g_strings[len][i * kStride];
-      if (len <= 10) {
-        for (int k = 0; k < len; ++k) s[k] = static_cast<char>(digit(rng));
-        if (len == 10) std::snprintf(s, kStride, "%010d", any(rng));
-      } else {
-        std::snprintf(s, kStride, "%0*d", len, any(rng));
-      }
-    }
-  }
-  std::uniform_real_distribution<float> real(-3e9f, 3e9f);
-  for (std::size_t i = 0; i < kInputs; ++i) g_floats.push_back(real(rng));
+const std::vector<std::int32_t>& values(int radix, int width) {
+  return radix == 16 ? g.hex[width] : g.decimal[width];
 }
 
-// std::to_chars, then the digits moved right and '0' in front: the same
-// fixed-width, 0-terminated text as my_itoa.
-void to_chars_padded(std::int32_t v, int width, int radix) {
+// my_itoa or 1.1.0's, radix R, width W, on values that fit width Fit (Fit >
+// W: mostly failures).
+template <auto Itoa, int R, int W, int Fit = W>
+std::uintptr_t itoa(std::size_t i) {
+  static volatile std::int32_t width = W;
+  return reinterpret_cast<std::uintptr_t>(
+      Itoa(values(R, Fit)[i], g_buffer, width, g_radix<R>));
+}
+template <auto Atoi, int R, int L>
+std::uintptr_t atoi(std::size_t i) {
+  return Atoi(g.string(L, i), g_radix<R>);
+}
+template <auto Truncate>
+std::uintptr_t truncate(std::size_t i) {
+  return Truncate(g.floats[i]);
+}
+
+// The peers beside those of harness.h, with the run-time radix and width.
+template <int R, int W>
+std::uintptr_t to_chars(std::size_t i) {
   char digits[32];
-  const auto end = std::to_chars(digits, digits + sizeof digits, v, radix).ptr;
-  const auto n = static_cast<std::size_t>(end - digits);
-  const auto w = static_cast<std::size_t>(width);
-  std::memset(g_buffer, '0', w - n);
-  std::memcpy(g_buffer + w - n, digits, n);
-  g_buffer[w] = 0;
-}
-
-// One call on input i, per case. Each returns something to keep.
-template <int W>
-std::uintptr_t itoa10(std::size_t i) {
-  return reinterpret_cast<std::uintptr_t>(
-      conversions::my_itoa(g_decimal_values[W][i], g_buffer, W, g_radix10));
-}
-template <int W>
-std::uintptr_t to_chars10(std::size_t i) {
-  to_chars_padded(g_decimal_values[W][i], W, g_radix10);
+  const auto end =
+      std::to_chars(digits, digits + sizeof digits, values(R, W)[i], g_radix<R>)
+          .ptr;
+  bench::pad(digits, static_cast<std::size_t>(end - digits), W);
   return 0;
 }
 template <int W>
-std::uintptr_t itoa16(std::size_t i) {
-  return reinterpret_cast<std::uintptr_t>(
-      conversions::my_itoa(g_hex_values[W][i], g_buffer, W, g_radix16));
-}
-template <int W>
-std::uintptr_t to_chars16(std::size_t i) {
-  to_chars_padded(g_hex_values[W][i], W, g_radix16);
+std::uintptr_t format_to(std::size_t i) {
+  static volatile int width = W;
+  *fmt::format_to(g_buffer, "{:0{}}", g.decimal[W][i], width) = 0;
   return 0;
 }
-template <int L>
-std::uintptr_t atoi10(std::size_t i) {
-  return conversions::my_atoi(&g_strings[L][i * kStride], g_radix10);
+template <int W>
+std::uintptr_t snprintf10(std::size_t i) {
+  return static_cast<std::uintptr_t>(
+      std::snprintf(g_buffer, sizeof g_buffer, "%0*d", W, g.decimal[W][i]));
 }
 template <int L>
-std::uintptr_t from_chars10(std::size_t i) {
-  const char* s = &g_strings[L][i * kStride];
+std::uintptr_t from_chars(std::size_t i) {
+  const char* s = g.string(L, i);
   std::uint32_t value = 0;
-  std::from_chars(s, s + std::strlen(s), value, g_radix10);
+  std::from_chars(s, s + std::strlen(s), value, g_radix<10>);
   return value;
 }
-std::uintptr_t snprintf10(std::size_t i) {
-  return static_cast<std::uintptr_t>(std::snprintf(
-      g_buffer, sizeof g_buffer, "%010d", g_decimal_values[10][i]));
-}
+template <int L>
 std::uintptr_t strtoul10(std::size_t i) {
-  return std::strtoul(&g_strings[10][i * kStride], nullptr, g_radix10);
+  return std::strtoul(g.string(L, i), nullptr, g_radix<10>);
 }
-std::uintptr_t truncate_f(std::size_t i) {
-  return conversions::truncate(g_floats[i]);
-}
-std::uintptr_t cast_f(std::size_t i) {
-  return static_cast<std::uint32_t>(static_cast<std::int64_t>(g_floats[i]));
-}
-// The loop alone, for callgrind.sh to subtract.
-std::uintptr_t loop_only(std::size_t i) { return i; }
 
-template <std::uintptr_t (*Once)(std::size_t)>
-void run(benchmark::State& state) {
-  std::size_t i = 0;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(Once(i));
-    benchmark::ClobberMemory();
-    i = (i + 1) & (kInputs - 1);
+using bench::cast;
+using bench::format_int;
+using bench::format_int_padded;
+using bench::make_case;
+std::string w(int width) { return "w" + std::to_string(width); }
+
+// A row of each table: the routine, 1.1.0 and the peers at width W.
+template <int W>
+void add_width(std::vector<bench::Case>& all) {
+  const std::string row = w(W);
+  all.push_back(make_case<itoa<conversions::my_itoa, 10, W>>("my_itoa radix 10",
+                                                             "my_itoa", row));
+#if CONVERSIONS_BENCH_BASELINE
+  all.push_back(make_case<itoa<conversions_v110::my_itoa, 10, W>>(
+      "my_itoa radix 10", "1.1.0", row));
+#endif
+  all.push_back(
+      make_case<to_chars<10, W>>("my_itoa radix 10", "to_chars+pad", row));
+  all.push_back(
+      make_case<format_int<W>>("my_itoa radix 10", "fmt::format_int", row));
+  all.push_back(make_case<format_int_padded<W>>("my_itoa radix 10",
+                                                "format_int+pad", row));
+  all.push_back(
+      make_case<format_to<W>>("my_itoa radix 10", "fmt::format_to", row));
+  if constexpr (W == 10) {
+    all.push_back(
+        make_case<snprintf10<W>>("my_itoa radix 10", "snprintf", row));
+  }
+  if constexpr (W <= 8) {
+    all.push_back(make_case<itoa<conversions::my_itoa, 16, W>>(
+        "my_itoa radix 16", "my_itoa", row));
+#if CONVERSIONS_BENCH_BASELINE
+    all.push_back(make_case<itoa<conversions_v110::my_itoa, 16, W>>(
+        "my_itoa radix 16", "1.1.0", row));
+#endif
+    all.push_back(
+        make_case<to_chars<16, W>>("my_itoa radix 16", "to_chars+pad", row));
   }
 }
-
-template <std::uintptr_t (*Once)(std::size_t)>
-void count(long calls) {
-  std::uintptr_t sink = 0;
-  for (long k = 0; k < calls; ++k) {
-    sink += Once(static_cast<std::size_t>(k) & (kInputs - 1));
-    benchmark::ClobberMemory();
+template <int L>
+void add_length(std::vector<bench::Case>& all) {
+  const std::string row = "len" + std::to_string(L);
+  all.push_back(make_case<atoi<conversions::my_atoi, 10, L>>("my_atoi radix 10",
+                                                             "my_atoi", row));
+#if CONVERSIONS_BENCH_BASELINE
+  all.push_back(make_case<atoi<conversions_v110::my_atoi, 10, L>>(
+      "my_atoi radix 10", "1.1.0", row));
+#endif
+  all.push_back(
+      make_case<from_chars<L>>("my_atoi radix 10", "strlen+from_chars", row));
+  if constexpr (L == 10) {
+    all.push_back(make_case<strtoul10<L>>("my_atoi radix 10", "strtoul", row));
   }
-  benchmark::DoNotOptimize(sink);
+}
+// The rest, which must not get slower: other radixes, failures, widths and
+// lengths past the tables above, and truncate.
+template <auto Itoa, auto Atoi, auto Truncate>
+void add_others(std::vector<bench::Case>& all, const std::string& column) {
+  const std::string g = "other";
+  all.push_back(make_case<itoa<Itoa, 2, 16>>(g, column, "itoa r2 w16"));
+  all.push_back(make_case<itoa<Itoa, 8, 8>>(g, column, "itoa r8 w8"));
+  all.push_back(make_case<itoa<Itoa, 10, 4, 8>>(g, column, "itoa r10 w4 fail"));
+  all.push_back(make_case<itoa<Itoa, 16, 4, 8>>(g, column, "itoa r16 w4 fail"));
+  all.push_back(make_case<itoa<Itoa, 10, 16, 10>>(g, column, "itoa r10 w16"));
+  all.push_back(make_case<itoa<Itoa, 16, 12, 8>>(g, column, "itoa r16 w12"));
+  all.push_back(make_case<atoi<Atoi, 10, 0>>(g, column, "atoi len0"));
+  all.push_back(make_case<atoi<Atoi, 10, 20>>(g, column, "atoi len20"));
+  all.push_back(make_case<atoi<Atoi, 10, 32>>(g, column, "atoi len32"));
+  all.push_back(make_case<atoi<Atoi, 16, 8>>(g, column, "atoi r16 len8"));
+  all.push_back(make_case<truncate<Truncate>>(g, column, "truncate"));
 }
 
-// A routine and its peer at one width; width 0 for a case that has none.
-struct Case {
-  std::string routine, peer;
-  int width;
-  void (*bench)(benchmark::State&), (*peer_bench)(benchmark::State&);
-  void (*count)(long), (*peer_count)(long);
-};
-
-template <std::uintptr_t (*Own)(std::size_t),
-          std::uintptr_t (*Peer)(std::size_t)>
-Case make_case(const char* routine, const char* peer, int width) {
-  return {routine,    peer,        width,       &run<Own>,
-          &run<Peer>, &count<Own>, &count<Peer>};
-}
-
-// Radix-10 widths 1 to 12, radix-16 widths 1 to 8, decimal lengths 1 to 16.
 template <int... W>
-void add_itoa10(std::vector<Case>& all, std::integer_sequence<int, W...>) {
-  (all.push_back(make_case<itoa10<W + 1>, to_chars10<W + 1>>(
-       "my_itoa/10", "to_chars+pad/10", W + 1)),
-   ...);
-}
-template <int... W>
-void add_itoa16(std::vector<Case>& all, std::integer_sequence<int, W...>) {
-  (all.push_back(make_case<itoa16<W + 1>, to_chars16<W + 1>>(
-       "my_itoa/16", "to_chars+pad/16", W + 1)),
-   ...);
-}
-template <int... L>
-void add_atoi10(std::vector<Case>& all, std::integer_sequence<int, L...>) {
-  (all.push_back(make_case<atoi10<L + 1>, from_chars10<L + 1>>(
-       "my_atoi/10", "strlen+from_chars/10", L + 1)),
-   ...);
-}
-
-std::vector<Case> all_cases() {
-  std::vector<Case> all;
-  add_itoa10(all, std::make_integer_sequence<int, 12>{});
-  add_itoa16(all, std::make_integer_sequence<int, 8>{});
-  add_atoi10(all, std::make_integer_sequence<int, 16>{});
-  all.push_back(
-      make_case<itoa10<10>, snprintf10>("my_itoa/10", "snprintf(%010d)", 10));
-  all.push_back(make_case<atoi10<10>, strtoul10>("my_atoi/10", "strtoul", 10));
-  all.push_back(
-      make_case<truncate_f, cast_f>("truncate", "static_cast<int64>", 0));
+std::vector<bench::Case> all_cases(std::integer_sequence<int, W...>) {
+  std::vector<bench::Case> all;
+  (add_width<W + 1>(all), ...);
+  (add_length<W + 1>(all), ...);
+  add_others<conversions::my_itoa, conversions::my_atoi, conversions::truncate>(
+      all, "this");
+#if CONVERSIONS_BENCH_BASELINE
+  add_others<conversions_v110::my_itoa, conversions_v110::my_atoi,
+             conversions_v110::truncate>(all, "1.1.0");
+#endif
+  all.push_back(make_case<cast>("other", "static_cast", "truncate"));
   return all;
 }
-
-std::string name(const std::string& routine, int width) {
-  return width == 0 ? routine : routine + "/w" + std::to_string(width);
-}
-
-// Every case CALLS times, each followed by a callgrind dump named after it;
-// outside valgrind the requests do nothing.
-void count_all(const std::vector<Case>& all, long calls) {
-  std::map<std::string, void (*)(long)> runs{{"loop", &count<loop_only>}};
-  for (const Case& c : all) {
-    runs.emplace(name(c.routine, c.width), c.count);
-    runs.emplace(name(c.peer, c.width), c.peer_count);
-  }
-  for (const auto& [what, fn] : runs) {
-    CALLGRIND_ZERO_STATS;
-    fn(calls);
-    CALLGRIND_DUMP_STATS_AT(what.c_str());
-  }
-}
-
-// Keeps the median of each case's repetitions.
-class MedianReporter : public benchmark::ConsoleReporter {
- public:
-  std::map<std::string, double> median_ns;
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const auto& run : runs) {
-      if (run.aggregate_name == "median") {
-        median_ns[run.run_name.function_name] = run.GetAdjustedRealTime();
-      }
-    }
-  }
-};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  make_inputs();
-  const std::vector<Case> all = all_cases();
-  if (argc == 3 && std::strcmp(argv[1], "--count") == 0) {
-    count_all(all, std::atol(argv[2]));
-    return 0;
-  }
-  std::map<std::string, void (*)(benchmark::State&)> benches;
-  for (const Case& c : all) {
-    benches.emplace(name(c.routine, c.width), c.bench);
-    benches.emplace(name(c.peer, c.width), c.peer_bench);
-  }
-  for (const auto& [what, fn] : benches) {
-    benchmark::RegisterBenchmark(what.c_str(), fn);
-  }
-  // 15 repetitions of every case, interleaved at random, so that a noisy
-  // spell of the machine hits a routine and its peer alike. Flags given on
-  // the command line come later and win.
-  std::vector<char*> args(argv, argv + argc);
-  char interleave[] = "--benchmark_enable_random_interleaving=true";
-  char repetitions[] = "--benchmark_repetitions=15";
-  char aggregates[] = "--benchmark_report_aggregates_only=true";
-  char min_time[] = "--benchmark_min_time=0.05";
-  args.insert(args.begin() + 1,
-              {interleave, repetitions, aggregates, min_time});
-  int args_count = static_cast<int>(args.size());
-  benchmark::Initialize(&args_count, args.data());
-  MedianReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  if (reporter.median_ns.empty()) return 0;  // listing only, or filtered out
-
-  std::printf("\n%-12s %5s %9s  %-22s %9s %6s\n", "routine", "width", "ns/call",
-              "peer", "ns/call", "ratio");
-  for (const Case& c : all) {
-    const double own = reporter.median_ns[name(c.routine, c.width)];
-    const double peer = reporter.median_ns[name(c.peer, c.width)];
-    if (own == 0 || peer == 0) continue;  // filtered out
-    std::printf("%-12s %5d %9.2f  %-22s %9.2f %6.2f\n", c.routine.c_str(),
-                c.width, own, c.peer.c_str(), peer, own / peer);
-  }
-  return 0;
+  // Widths 1 to 12 (radix 16: to 8), lengths 1 to 16 (12 + 4).
+  auto all = all_cases(std::make_integer_sequence<int, 12>{});
+  add_length<13>(all);
+  add_length<14>(all);
+  add_length<15>(all);
+  add_length<16>(all);
+  return bench::main(argc, argv, all);
 }

@@ -1,53 +1,58 @@
 #!/bin/sh
 # Instructions per call of every benchmark case, counted by callgrind, with
 # the benchmark's own loop subtracted: the routine alone. Unlike time, this is
-# repeatable on a busy machine. One table by width, linked plainly (no LTO)
-# and with link-time optimisation, the peer beside each figure.
+# repeatable on a busy machine. The tables of bench_conversions (the library
+# linked plainly, beside 1.1.0 and the peers), bench_conversions_lto (with
+# link-time optimisation) and bench_header_only (header-only mode, constant
+# arguments); in each, the first column's ratio to each other column.
 # usage: bench/callgrind.sh [bench build folder] [CALLS]
 set -eu
 dir=${1:-build/bench/bench}
 calls=${2:-100000}
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-# counts BINARY: "case instr/call" lines, one callgrind dump per case.
-counts() {
+for program in bench_conversions bench_conversions_lto bench_header_only; do
+  [ -x "$dir/$program" ] || continue
   valgrind --tool=callgrind --callgrind-out-file="$out/cg" \
-    "$1" --count "$calls" > /dev/null 2>&1
+    "$dir/$program" --count "$calls" > /dev/null 2>&1
+  echo
+  echo "== $program: instructions per call"
   awk -v calls="$calls" '
-    /^desc: Trigger: Client Request: / { name = $5 }
-    /^totals: / { total[name] = $2 }
-    END {
-      for (n in total) if (n != "loop")
-        printf "%s %.1f\n", n, (total[n] - total["loop"]) / calls
-    }' "$out"/cg.*
-  rm -f "$out"/cg*
-}
-counts "$dir/bench_conversions" > "$out/plain"
-if [ -x "$dir/bench_conversions_lto" ]; then
-  counts "$dir/bench_conversions_lto" > "$out/lto"
-else
-  : > "$out/lto"
-fi
-# The routine's rows, each with its peer: the case names are
-# routine/wN and peer/wN, peers as listed here.
-awk '
-  FNR == NR { plain[$1] = $2; next }
-  { lto[$1] = $2 }
-  END {
-    split("my_itoa/10 to_chars+pad/10 my_itoa/10 snprintf(%010d) " \
-          "my_itoa/16 to_chars+pad/16 my_atoi/10 strlen+from_chars/10 " \
-          "my_atoi/10 strtoul truncate static_cast<int64>", p, " ")
-    printf "%-12s %5s | %7s %-20s %7s %5s | %7s %7s %5s\n", "routine", \
-      "width", "plain", "peer", "peer", "ratio", "LTO", "peer", "ratio"
-    for (k = 1; k in p; k += 2) {
-      for (w = 0; w <= 16; w++) {
-        own = p[k] (w ? "/w" w : ""); peer = p[k + 1] (w ? "/w" w : "")
-        if (!(own in plain) || !(peer in plain)) continue
-        printf "%-12s %5d | %7.1f %-20s %7.1f %5.2f |", p[k], w, \
-          plain[own], p[k + 1], plain[peer], plain[own] / plain[peer]
-        if (own in lto && lto[peer] > 0)
-          printf " %7.1f %7.1f %5.2f", lto[own], lto[peer], lto[own] / lto[peer]
-        printf "\n"
-      }
+    /^desc: Trigger: Client Request: / {
+      name = $0; sub(/^desc: Trigger: Client Request: /, "", name)
     }
-  }' "$out/plain" "$out/lto"
+    /^totals: / { total[name] = $2; order[++n] = name }
+    END {
+      for (k = 1; k <= n; k++) {
+        if (order[k] == "loop") continue
+        split(order[k], part, "|")
+        g = part[1]; c = part[2]; r = part[3]
+        if (!(g in seen)) { seen[g] = 1; groups[++ng] = g }
+        if (!((g, c) in has_col)) { has_col[g, c] = 1; cols[g, ++nc[g]] = c }
+        if (!((g, r) in has_row)) { has_row[g, r] = 1; rows[g, ++nr[g]] = r }
+        cell[g, r, c] = (total[order[k]] - total["loop"]) / calls
+      }
+      for (i = 1; i <= ng; i++) {
+        g = groups[i]
+        printf "\n%s; then %s / each other column\n%-17s", g, cols[g, 1], ""
+        for (j = 1; j <= nc[g]; j++) printf " %14.14s", cols[g, j]
+        printf "\n"
+        for (k = 1; k <= nr[g]; k++) {
+          r = rows[g, k]
+          printf "%-17s", r
+          for (j = 1; j <= nc[g]; j++) {
+            if ((g, r, cols[g, j]) in cell) printf " %14.1f", cell[g, r, cols[g, j]]
+            else printf " %14s", ""
+          }
+          own = cell[g, r, cols[g, 1]]
+          for (j = 2; j <= nc[g]; j++) {
+            peer = cell[g, r, cols[g, j]]
+            if ((g, r, cols[g, j]) in cell && peer > 0) printf " %5.2f", own / peer
+            else printf " %5s", ""
+          }
+          printf "\n"
+        }
+      }
+    }' $(ls "$out"/cg.* | sort -t. -k2 -n)
+  rm -f "$out"/cg*
+done

@@ -15,7 +15,7 @@ set(CONVERSIONS_MAINTAINER
   "The conversions developers <conversions@example.org>" CACHE STRING
   "Maintainer named in the Debian package and its changelog")
 
-install(TARGETS conversions EXPORT conversionsTargets
+install(TARGETS conversions conversions_header_only EXPORT conversionsTargets
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Library
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Library
     NAMELINK_COMPONENT Development

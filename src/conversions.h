@@ -47,6 +47,18 @@
 #define CONVERSIONS_API
 #endif
 
+// Header-only mode: a program that defines CONVERSIONS_HEADER_ONLY before
+// including this header gets every routine as an inline function, compiled
+// into the caller, and links no library. Constant widths and radixes then fold
+// away at the call site. One program uses one mode: a routine compiled both
+// inline and from the library breaks the one-definition rule. Header-only mode
+// needs C++17; the declarations alone need only C++11.
+#if defined(CONVERSIONS_HEADER_ONLY)
+#define CONVERSIONS_FUNC inline
+#else
+#define CONVERSIONS_FUNC CONVERSIONS_API
+#endif
+
 // A result that must not be dropped: my_itoa's null result is its only report
 // of failure, and the buffer then holds no terminated string. [[nodiscard]]
 // only where the language has it (C++17 on), so that the header stays clean
@@ -68,11 +80,11 @@ namespace conversions {
 // outside the signed 64-bit range give the intermediate -2^63, hence 0.
 // Negative values wrap: -1.5f gives 4294967295. Leaves the rounding mode as it
 // was, raises no floating-point exception but inexact, and never traps.
-CONVERSIONS_NODISCARD CONVERSIONS_API std::uint32_t truncate(float f) noexcept;
+CONVERSIONS_NODISCARD CONVERSIONS_FUNC std::uint32_t truncate(float f) noexcept;
 
 // Reverses the len characters at a in place; a[len] is never touched. A len of
 // 0 or a null a touches no memory.
-CONVERSIONS_API void reverse_char(char* a, std::uint32_t len) noexcept;
+CONVERSIONS_FUNC void reverse_char(char* a, std::uint32_t len) noexcept;
 
 // Writes a as exactly buff_size digits in the given radix, most significant
 // first, padded on the left with '0', then a 0 byte. Returns buffer on
@@ -86,7 +98,7 @@ CONVERSIONS_API void reverse_char(char* a, std::uint32_t len) noexcept;
 //   negative, radix below 1, or a > 0 with buff_size <= 0.
 // A radix of 1 writes only '0' digits, so any a > 0 fails for lack of width.
 // Radixes above 80 give digit bytes that my_atoi does not read back.
-CONVERSIONS_NODISCARD CONVERSIONS_API char* my_itoa(
+CONVERSIONS_NODISCARD CONVERSIONS_FUNC char* my_itoa(
     std::int32_t a, char* buffer, std::int32_t buff_size,
     std::int32_t radix) noexcept;
 
@@ -96,9 +108,13 @@ CONVERSIONS_NODISCARD CONVERSIONS_API char* my_itoa(
 // overflow detection ("ff" in radix 16 is 918, "-12" in radix 10 is
 // 4294967008). Any radix is used as the multiplier modulo 2^32. A null str or
 // the empty string gives 0.
-CONVERSIONS_NODISCARD CONVERSIONS_API std::uint32_t my_atoi(
+CONVERSIONS_NODISCARD CONVERSIONS_FUNC std::uint32_t my_atoi(
     const char* str, std::int32_t radix) noexcept;
 
 }  // namespace conversions
+
+#if defined(CONVERSIONS_HEADER_ONLY)
+#include "conversions-inl.h"
+#endif
 
 #endif  // CONVERSIONS_H

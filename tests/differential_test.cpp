@@ -84,10 +84,10 @@ std::vector<std::string> strings(std::mt19937& rng) {
     for (std::size_t k = 0; k < len; ++k) r += static_cast<char>(byte(rng));
     s.push_back(r);
   }
-  // A stray at every place up to 24 digits, so that every word and single
+  // A stray at every place up to 40 digits, so that every word and single
   // digit of the decimal paths meets one; the bytes sit either side of the
   // digit check's boundaries.
-  for (std::size_t len = 1; len <= 24; ++len) {
+  for (std::size_t len = 1; len <= 40; ++len) {
     for (std::size_t at = 0; at < len; ++at) {
       for (const char stray : {'/', ':', '\xaf', '\xb0', '\xb9', '\xba'}) {
         std::string t(len, '7');
