@@ -35,11 +35,12 @@ install(FILES
   ${CMAKE_CURRENT_BINARY_DIR}/conversionsConfigVersion.cmake
   DESTINATION ${CONVERSIONS_CMAKE_DIR} COMPONENT Development)
 
-# The .pc file finds its prefix from its own place, so that an install with
-# `cmake --install --prefix` elsewhere stays usable. Absolute install dirs are
-# written as they are.
-file(RELATIVE_PATH CONVERSIONS_PC_TO_PREFIX
-  /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
+# The .pc files, written when installing, so that prefix is the one of this
+# install (cmake --install --prefix, or /usr in the Debian package), as a
+# plain absolute path; the other folders are relative to it, so that
+# pkg-config --define-variable=prefix=... moves them all. conversions.pc
+# links the library; conversions-header-only.pc only selects the header-only
+# mode.
 set(CONVERSIONS_PC_LIBDIR "\${prefix}/${CMAKE_INSTALL_LIBDIR}")
 set(CONVERSIONS_PC_INCLUDEDIR "\${prefix}/${CMAKE_INSTALL_INCLUDEDIR}")
 if(IS_ABSOLUTE "${CMAKE_INSTALL_LIBDIR}")
@@ -50,12 +51,24 @@ if(IS_ABSOLUTE "${CMAKE_INSTALL_INCLUDEDIR}")
 endif()
 set(CONVERSIONS_PC_CFLAGS " -DCONVERSIONS_STATIC")
 if(conversions_type STREQUAL "SHARED_LIBRARY")
-  set(CONVERSIONS_PC_CFLAGS " -DCONVERSIONS_DLL")
+  set(CONVERSIONS_PC_CFLAGS "")
+  if(WIN32 OR CYGWIN)
+    set(CONVERSIONS_PC_CFLAGS " -DCONVERSIONS_DLL")
+  endif()
 endif()
-configure_file(cmake/conversions.pc.in
-  ${CMAKE_CURRENT_BINARY_DIR}/conversions.pc @ONLY)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/conversions.pc
-  DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT Development)
+set(CONVERSIONS_PC_PREFIX "@CONVERSIONS_PC_PREFIX@")
+foreach(pc conversions conversions-header-only)
+  # Everything but the prefix now; the prefix at install time.
+  configure_file(cmake/${pc}.pc.in ${CMAKE_CURRENT_BINARY_DIR}/${pc}.pc.in
+    @ONLY)
+  install(CODE "
+    set(CONVERSIONS_PC_PREFIX \"\${CMAKE_INSTALL_PREFIX}\")
+    configure_file(\"${CMAKE_CURRENT_BINARY_DIR}/${pc}.pc.in\"
+      \"${CMAKE_CURRENT_BINARY_DIR}/${pc}.pc\" @ONLY)"
+    COMPONENT Development)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${pc}.pc
+    DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT Development)
+endforeach()
 
 # Documentation. Debian wants the changelog and the man pages compressed with
 # gzip -9n: no name or timestamp inside, so the bytes are reproducible. The

@@ -38,6 +38,11 @@ TEST(MyAtoi, Table) {
       {"\x80", 10, 4294967120},  // -128 - 48
       {"\xFF", 10, 4294967247},  // -1 - 48
       {"\x7F", 10, 79},
+      // Bytes just outside '0'..'9' at the end of a word of eight and of
+      // sixteen: the word paths must hand them to the plain loop.
+      {"0000000/", 10, 4294967295},
+      {"000000000000000/", 10, 4294967295},
+      {"000000000000000:", 10, 10},
       {forty_ones.c_str(), 2, 4294967295},  // 2^40 - 1 modulo 2^32
       // Null and empty read as 0, so a width-0 string round-trips.
       {nullptr, 10, 0},

@@ -69,7 +69,7 @@ std::vector<Case> cases() {
 
   // my_atoi: every length, of digits, of digits ending in a non-digit, and of
   // bytes from the whole range.
-  for (std::size_t len = 0; len <= 24; ++len) {
+  for (std::size_t len = 0; len <= 40; ++len) {
     std::string patterns[3];
     for (std::size_t i = 0; i < len; ++i) {
       patterns[0] += static_cast<char>('0' + i % 10);

@@ -20,6 +20,17 @@ foreach(std 11 14 17 20)
     message(FATAL_ERROR "C++${std}: the header does not compile cleanly:\n${out}")
   endif()
 endforeach()
+# Header-only mode compiles the definitions in the user's translation unit,
+# from C++17 on: clean there too, also with the conversion warnings.
+foreach(std 17 20)
+  execute_process(COMMAND ${compile} -std=c++${std} -Werror -Wconversion
+      -Wsign-conversion -Wshadow -DCONVERSIONS_HEADER_ONLY
+    RESULT_VARIABLE failed ERROR_VARIABLE out)
+  if(failed)
+    message(FATAL_ERROR
+      "C++${std}: header-only mode does not compile cleanly:\n${out}")
+  endif()
+endforeach()
 foreach(std 17 20)
   execute_process(COMMAND ${compile} -std=c++${std} -DDROP_RESULT
     ERROR_VARIABLE out)
@@ -27,4 +38,5 @@ foreach(std 17 20)
     message(FATAL_ERROR "C++${std}: no warning for a dropped result:\n${out}")
   endif()
 endforeach()
-message(STATUS "header clean under C++11 to C++20, version ${VERSION}")
+message(STATUS "header clean under C++11 to C++20 (header-only mode from "
+  "C++17), version ${VERSION}")
