@@ -16,13 +16,15 @@ namespace {
 using bench::g;
 using bench::make_case;
 
+// Forced inline into the benchmark's loop, as into any caller: before the
+// constant width folds them, the routines look too big to inline.
 template <int W>
-std::uintptr_t itoa(std::size_t i) {
+[[gnu::always_inline]] inline std::uintptr_t itoa(std::size_t i) {
   return reinterpret_cast<std::uintptr_t>(
       conversions::my_itoa(g.decimal[W][i], bench::g_buffer, W, 10));
 }
 template <int L>
-std::uintptr_t atoi(std::size_t i) {
+[[gnu::always_inline]] inline std::uintptr_t atoi(std::size_t i) {
   return conversions::my_atoi(g.string(L, i), 10);
 }
 template <int L>
@@ -32,7 +34,7 @@ std::uintptr_t from_chars(std::size_t i) {
   std::from_chars(s, s + std::strlen(s), value);
   return value;
 }
-std::uintptr_t truncate(std::size_t i) {
+[[gnu::always_inline]] inline std::uintptr_t truncate(std::size_t i) {
   return conversions::truncate(g.floats[i]);
 }
 

@@ -53,6 +53,6 @@ for program in bench_conversions bench_conversions_lto bench_header_only; do
           printf "\n"
         }
       }
-    }' $(ls "$out"/cg.* | sort -t. -k2 -n)
+    }' $(ls "$out"/cg.* | sort -V)
   rm -f "$out"/cg*
 done

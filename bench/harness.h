@@ -184,12 +184,12 @@ inline void print_tables(const std::vector<Case>& all,
       cell[{c.row, c.column}] = ns.at(c.name());
     }
     if (columns.empty()) continue;
-    std::printf("\n%s, ns per call; then %s / each other column\n%-10s",
+    std::printf("\n%s, ns per call; then %s / each other column\n%-18s",
                 g.c_str(), columns[0].c_str(), "");
     for (const auto& col : columns) std::printf(" %14.14s", col.c_str());
     std::printf("\n");
     for (const auto& row : rows) {
-      std::printf("%-10s", row.c_str());
+      std::printf("%-18s", row.c_str());
       for (const auto& col : columns) {
         const auto it = cell.find({row, col});
         if (it == cell.end()) {

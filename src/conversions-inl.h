@@ -44,6 +44,11 @@
 #else
 #define CONVERSIONS_SSE2 0
 #endif
+#if CONVERSIONS_GNU && defined(CONVERSIONS_HEADER_ONLY)
+#define CONVERSIONS_DISPATCH [[gnu::always_inline]]
+#else
+#define CONVERSIONS_DISPATCH
+#endif
 
 namespace conversions {
 namespace detail {
@@ -382,7 +387,8 @@ CONVERSIONS_NOINLINE inline char* format_overflow(std::uint32_t v, char* buffer,
 }
 
 template <std::uint32_t Radix, std::size_t N>
-char* format_width(std::uint32_t v, char* buffer) noexcept {
+CONVERSIONS_ALWAYS_INLINE inline char* format_width(std::uint32_t v,
+                                                    char* buffer) noexcept {
   constexpr std::uint64_t kLimit =
       Radix == 10 ? (N < 10 ? kPowersOf10[N] : 0x80000000u)
                   : (N < 8 ? std::uint64_t{1} << (4 * N) : 0x80000000u);
@@ -416,6 +422,34 @@ inline constexpr auto kDecimalWidths =
     format_widths<10>(std::make_index_sequence<kFastWidths>{});
 inline constexpr auto kHexWidths =
     format_widths<16>(std::make_index_sequence<kFastWidths>{});
+
+// Width slot + 1's code, picked by a chain of compares that a constant slot
+// folds to the one call, inlined.
+template <std::uint32_t Radix, std::size_t... I>
+CONVERSIONS_ALWAYS_INLINE inline char* format_known_width(
+    std::uint32_t slot, std::uint32_t v, char* buffer,
+    std::index_sequence<I...>) noexcept {
+  char* result = nullptr;
+  static_cast<void>(
+      ((slot == I && (result = format_width<Radix, I + 1>(v, buffer), true)) ||
+       ...));
+  return result;
+}
+
+// The fast path for width slot + 1: inlined where the compiler knows the
+// width (header-only mode, a constant argument), else through the table.
+template <std::uint32_t Radix>
+CONVERSIONS_ALWAYS_INLINE inline char* format_fast(std::uint32_t slot,
+                                                   std::uint32_t v,
+                                                   char* buffer) noexcept {
+#if CONVERSIONS_GNU
+  if (__builtin_constant_p(slot)) {
+    return format_known_width<Radix>(slot, v, buffer,
+                                     std::make_index_sequence<kFastWidths>{});
+  }
+#endif
+  return (Radix == 10 ? kDecimalWidths : kHexWidths)[slot](v, buffer);
+}
 
 // True when every byte of w is '0'..'9'. Adding 0x46 sets the high bit of
 // the bytes 0x3a to 0xb9 ('9' < byte, 0x80 to 0xaf among them); subtracting
@@ -654,20 +688,21 @@ CONVERSIONS_FUNC void reverse_char(char* a, std::uint32_t len) noexcept {
 
 // Radixes 10 and 16 at widths 1 to 12 jump straight to their width's code,
 // after two checks: the width, and a null buffer. A negative a fails that
-// code's fit check. With a constant width and radix, inlined, the jump
-// becomes a direct call of one width's code.
-CONVERSIONS_FUNC char* my_itoa(std::int32_t a, char* buffer,
-                               std::int32_t buff_size,
-                               std::int32_t radix) noexcept {
+// code's fit check. In header-only mode GCC and Clang always inline this
+// dispatcher, so that a constant width and radix leave one width's code at
+// the call site.
+CONVERSIONS_DISPATCH CONVERSIONS_FUNC char* my_itoa(
+    std::int32_t a, char* buffer, std::int32_t buff_size,
+    std::int32_t radix) noexcept {
   const std::uint32_t slot = static_cast<std::uint32_t>(buff_size) - 1;
   const auto v = static_cast<std::uint32_t>(a);
   if (radix == 10) {
     if (slot < detail::kFastWidths && buffer != nullptr) {
-      return detail::kDecimalWidths[slot](v, buffer);
+      return detail::format_fast<10>(slot, v, buffer);
     }
   } else if (radix == 16) {
     if (slot < detail::kFastWidths && buffer != nullptr) {
-      return detail::kHexWidths[slot](v, buffer);
+      return detail::format_fast<16>(slot, v, buffer);
     }
   }
   return detail::format_general(a, buffer, buff_size, radix);
@@ -688,5 +723,6 @@ CONVERSIONS_FUNC std::uint32_t my_atoi(const char* str,
 #undef CONVERSIONS_NOINLINE
 #undef CONVERSIONS_ALWAYS_INLINE
 #undef CONVERSIONS_SSE2
+#undef CONVERSIONS_DISPATCH
 
 #endif  // CONVERSIONS_INL_H
