@@ -193,6 +193,14 @@ CONVERSIONS_ALWAYS_INLINE inline std::uint64_t decimal_word(
     const std::uint32_t high = (v * 5243) >> 19;
     return decimal_word<N - 2>(high) | decimal_word<2>(v - high * 100)
                                            << (8 * (N - 2));
+  } else if constexpr (N <= 6) {
+    // v / 10^4 and v / 100 side by side, not one from the other: a shorter
+    // chain of multiplications.
+    const std::uint32_t high = v / 10000;
+    const std::uint32_t middle = v / 100;
+    return decimal_word<N - 4>(high) |
+           decimal_word<2>(middle - high * 100) << (8 * (N - 4)) |
+           decimal_word<2>(v - middle * 100) << (8 * (N - 2));
   } else {
     const std::uint32_t high = v / 10000;
     return decimal_word<N - 4>(high) | decimal_word<4>(v - high * 10000)
