@@ -20,6 +20,8 @@ char* my_itoa(std::int32_t, char*, std::int32_t, std::int32_t) noexcept;
 std::uint32_t my_atoi(const char*, std::int32_t) noexcept;
 std::uint32_t truncate(float) noexcept;
 }  // namespace conversions_v110
+#else
+namespace conversions_v110 = conversions;  // named, never measured
 #endif
 
 namespace {
@@ -90,16 +92,23 @@ using bench::format_int_padded;
 using bench::make_case;
 std::string w(int width) { return "w" + std::to_string(width); }
 
+// The routine's case and, when the build has it, 1.1.0's beside it.
+template <std::uintptr_t (*Own)(std::size_t),
+          std::uintptr_t (*Old)(std::size_t)>
+void add_own(std::vector<bench::Case>& all, const std::string& group,
+             const std::string& column, const std::string& row) {
+  all.push_back(make_case<Own>(group, column, row));
+  if (CONVERSIONS_BENCH_BASELINE)
+    all.push_back(make_case<Old>(group, "1.1.0", row));
+}
+
 // A row of each table: the routine, 1.1.0 and the peers at width W.
 template <int W>
 void add_width(std::vector<bench::Case>& all) {
   const std::string row = w(W);
-  all.push_back(make_case<itoa<conversions::my_itoa, 10, W>>("my_itoa radix 10",
-                                                             "my_itoa", row));
-#if CONVERSIONS_BENCH_BASELINE
-  all.push_back(make_case<itoa<conversions_v110::my_itoa, 10, W>>(
-      "my_itoa radix 10", "1.1.0", row));
-#endif
+  add_own<itoa<conversions::my_itoa, 10, W>,
+          itoa<conversions_v110::my_itoa, 10, W>>(all, "my_itoa radix 10",
+                                                  "my_itoa", row);
   all.push_back(
       make_case<to_chars<10, W>>("my_itoa radix 10", "to_chars+pad", row));
   all.push_back(
@@ -113,12 +122,9 @@ void add_width(std::vector<bench::Case>& all) {
         make_case<snprintf10<W>>("my_itoa radix 10", "snprintf", row));
   }
   if constexpr (W <= 8) {
-    all.push_back(make_case<itoa<conversions::my_itoa, 16, W>>(
-        "my_itoa radix 16", "my_itoa", row));
-#if CONVERSIONS_BENCH_BASELINE
-    all.push_back(make_case<itoa<conversions_v110::my_itoa, 16, W>>(
-        "my_itoa radix 16", "1.1.0", row));
-#endif
+    add_own<itoa<conversions::my_itoa, 16, W>,
+            itoa<conversions_v110::my_itoa, 16, W>>(all, "my_itoa radix 16",
+                                                    "my_itoa", row);
     all.push_back(
         make_case<to_chars<16, W>>("my_itoa radix 16", "to_chars+pad", row));
   }
@@ -126,12 +132,9 @@ void add_width(std::vector<bench::Case>& all) {
 template <int L>
 void add_length(std::vector<bench::Case>& all) {
   const std::string row = "len" + std::to_string(L);
-  all.push_back(make_case<atoi<conversions::my_atoi, 10, L>>("my_atoi radix 10",
-                                                             "my_atoi", row));
-#if CONVERSIONS_BENCH_BASELINE
-  all.push_back(make_case<atoi<conversions_v110::my_atoi, 10, L>>(
-      "my_atoi radix 10", "1.1.0", row));
-#endif
+  add_own<atoi<conversions::my_atoi, 10, L>,
+          atoi<conversions_v110::my_atoi, 10, L>>(all, "my_atoi radix 10",
+                                                  "my_atoi", row);
   all.push_back(
       make_case<from_chars<L>>("my_atoi radix 10", "strlen+from_chars", row));
   if constexpr (L == 10) {
