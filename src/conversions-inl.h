@@ -507,9 +507,9 @@ CONVERSIONS_ALWAYS_INLINE inline std::uint32_t parse_loop(
   return sum;
 }
 
-// Every radix but 10, and radix 10 where a word is not all digits. Out of
-// line, so that the fast paths stay small and need no stack frame for the
-// call of strlen.
+// The plain loop out of line, so that the fast paths stay small:
+// parse_radix for every radix but 10, with the call of strlen and its stack
+// frame; parse_decimal_slow for radix 10 where a word is not all digits.
 CONVERSIONS_NOINLINE inline std::uint32_t parse_radix(
     const char* str, std::uint32_t r) noexcept {
   return parse_loop(str, std::strlen(str), r, 0, 0);

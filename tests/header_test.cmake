@@ -13,23 +13,22 @@ set(compile ${CXX} -fsyntax-only -Wall -Wextra -Wpedantic -I${SOURCE_DIR}
 foreach(define IN LISTS DEFINES)
   list(APPEND compile -D${define})
 endforeach()
-foreach(std 11 14 17 20)
-  execute_process(COMMAND ${compile} -std=c++${std} -Werror
+# clean(WHAT STD FLAGS...): compiles without a warning under C++STD.
+function(clean what std)
+  execute_process(COMMAND ${compile} -std=c++${std} -Werror ${ARGN}
     RESULT_VARIABLE failed ERROR_VARIABLE out)
   if(failed)
-    message(FATAL_ERROR "C++${std}: the header does not compile cleanly:\n${out}")
+    message(FATAL_ERROR "C++${std}: ${what} does not compile cleanly:\n${out}")
   endif()
+endfunction()
+foreach(std 11 14 17 20)
+  clean("the header" ${std})
 endforeach()
 # Header-only mode compiles the definitions in the user's translation unit,
 # from C++17 on: clean there too, also with the conversion warnings.
 foreach(std 17 20)
-  execute_process(COMMAND ${compile} -std=c++${std} -Werror -Wconversion
-      -Wsign-conversion -Wshadow -DCONVERSIONS_HEADER_ONLY
-    RESULT_VARIABLE failed ERROR_VARIABLE out)
-  if(failed)
-    message(FATAL_ERROR
-      "C++${std}: header-only mode does not compile cleanly:\n${out}")
-  endif()
+  clean("header-only mode" ${std} -Wconversion -Wsign-conversion -Wshadow
+    -DCONVERSIONS_HEADER_ONLY)
 endforeach()
 foreach(std 17 20)
   execute_process(COMMAND ${compile} -std=c++${std} -DDROP_RESULT
