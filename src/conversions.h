@@ -51,9 +51,19 @@
 // including this header gets every routine as an inline function, compiled
 // into the caller, and links no library. Constant widths and radixes then fold
 // away at the call site. One program uses one mode: a routine compiled both
-// inline and from the library breaks the one-definition rule. Header-only mode
-// needs C++17; the declarations alone need only C++11.
+// inline and from the library breaks the one-definition rule. The four
+// routines' declarations need only C++11; header-only mode and the field
+// templates need C++17.
+#if __cplusplus >= 201703L || (defined(_MSVC_LANG) && _MSVC_LANG >= 201703L)
+#define CONVERSIONS_CPP17 1
+#else
+#define CONVERSIONS_CPP17 0
+#endif
 #if defined(CONVERSIONS_HEADER_ONLY)
+#if !CONVERSIONS_CPP17
+#error \
+    "conversions: header-only mode (CONVERSIONS_HEADER_ONLY) needs C++17 or later"
+#endif
 #define CONVERSIONS_FUNC inline
 #else
 #define CONVERSIONS_FUNC CONVERSIONS_API
@@ -79,7 +89,9 @@ namespace conversions {
 // low 32 bits of that. NaN, the infinities and values whose integer part lies
 // outside the signed 64-bit range give the intermediate -2^63, hence 0.
 // Negative values wrap: -1.5f gives 4294967295. Leaves the rounding mode as it
-// was, raises no floating-point exception but inexact, and never traps.
+// was and raises no invalid or overflow exception, so their traps never fire;
+// inexact when a fraction is discarded, as any conversion does. (Compilers
+// other than GCC and Clang take an integer-only path, which raises nothing.)
 CONVERSIONS_NODISCARD CONVERSIONS_FUNC std::uint32_t truncate(float f) noexcept;
 
 // Reverses the len characters at a in place; a[len] is never touched. A len of
@@ -113,7 +125,50 @@ CONVERSIONS_NODISCARD CONVERSIONS_FUNC std::uint32_t my_atoi(
 
 }  // namespace conversions
 
-#if defined(CONVERSIONS_HEADER_ONLY)
+#if CONVERSIONS_CPP17
+#include <charconv>
+#include <type_traits>
+
+// The field templates are constexpr where the language can tell constant
+// evaluation from a run (C++20); below that they are plain inline functions.
+#if defined(__cpp_lib_is_constant_evaluated)
+#define CONVERSIONS_CONSTEXPR20 constexpr
+#else
+#define CONVERSIONS_CONSTEXPR20
+#endif
+
+namespace conversions {
+
+// Fixed-width fields, as records hold them. T is any integer type that
+// std::to_chars takes, but bool. Digits above 9 are the letters 'a'..'z'
+// (from_chars_fixed reads either case), unlike my_itoa's ':'..'?'. No 0 byte
+// is written or needed, and on failure nothing is written and value keeps
+// its value.
+
+// Writes value in base (2..36) as exactly last - first characters, padded on
+// the left with '0'; a negative value as '-' and last - first - 1 padded
+// digits, as printf's "%0*d" pads. Returns {last, errc{}}; if the value needs
+// more characters than the range holds (an empty range holds none),
+// {last, errc::value_too_large} and the range is unchanged; a base outside
+// 2..36 or first > last, {first, errc::invalid_argument}.
+template <class T>
+CONVERSIONS_CONSTEXPR20 std::to_chars_result to_chars_fixed(
+    char* first, char* last, T value, int base = 10) noexcept;
+
+// Reads all of [first, last) as one number in base (2..36): leading zeros
+// allowed, '-' first for a signed T, no '+', blank or prefix. Returns
+// {last, errc{}} and sets value; on a character that is not a digit of base,
+// an empty range or a lone '-', {the first offending character,
+// errc::invalid_argument}; on a number outside T's range,
+// {last, errc::result_out_of_range}; on a bad base,
+// {first, errc::invalid_argument}. Never reads outside [first, last).
+template <class T>
+CONVERSIONS_CONSTEXPR20 std::from_chars_result from_chars_fixed(
+    const char* first, const char* last, T& value, int base = 10) noexcept;
+
+}  // namespace conversions
+
+// The templates' definitions, with the kernels they share with the routines.
 #include "conversions-inl.h"
 #endif
 
