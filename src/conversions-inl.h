@@ -65,6 +65,20 @@
 namespace conversions {
 namespace detail {
 
+// A test build defines CONVERSIONS_COUNT_PLAIN_LOOPS to count the runs of the
+// plain one-digit-per-step loops, and so to see that the fast paths are taken
+// wherever they should be: a fast path that quietly stopped being taken would
+// still give the right bytes.
+#if defined(CONVERSIONS_COUNT_PLAIN_LOOPS)
+inline long plain_loops = 0;
+#define CONVERSIONS_PLAIN_LOOP()                                   \
+  do {                                                             \
+    if (!CONVERSIONS_CONSTANT_EVALUATED()) ++detail::plain_loops; \
+  } while (false)
+#else
+#define CONVERSIONS_PLAIN_LOOP() static_cast<void>(0)
+#endif
+
 // ---------------------------------------------------------------------------
 // Bytes and words
 //
@@ -340,6 +354,7 @@ inline void fill_zeros(char* out, std::size_t n) noexcept {
 template <std::uint32_t Radix>
 std::uint32_t write_digits(std::uint32_t value, std::uint32_t r, char* out,
                            std::uint32_t n) noexcept {
+  CONVERSIONS_PLAIN_LOOP();
   const std::uint32_t radix = Radix != 0 ? Radix : r;
   std::uint32_t i = 0;
   for (; i < n && value != 0; ++i) {
@@ -551,6 +566,7 @@ inline std::uint32_t decimal4_value(std::uint32_t w) noexcept {
 CONVERSIONS_ALWAYS_INLINE inline std::uint32_t parse_loop(
     const char* str, std::size_t len, std::uint32_t r, std::uint32_t sum,
     std::size_t i) noexcept {
+  CONVERSIONS_PLAIN_LOOP();
   const std::uint32_t r2 = r * r;
   for (; len - i >= 2; i += 2) {
     sum = sum * r2 + (char_value(str[i]) * r + char_value(str[i + 1]));
@@ -830,6 +846,7 @@ constexpr char letter_digit(unsigned d) noexcept {
 template <class U>
 constexpr void put_field_loop(char* out, std::size_t width, U v,
                               unsigned base) noexcept {
+  CONVERSIONS_PLAIN_LOOP();
   for (char* p = out + width; p != out; v /= base) {
     *--p = letter_digit(static_cast<unsigned>(v % base));
   }
@@ -928,6 +945,7 @@ struct FieldValue {
 template <class U>
 constexpr FieldValue<U> parse_field_loop(const char* first, const char* last,
                                          unsigned base) noexcept {
+  CONVERSIONS_PLAIN_LOOP();
   constexpr U kMax = std::numeric_limits<U>::max();
   const U limit = kMax / base;
   const auto last_digit = static_cast<unsigned>(kMax % base);
@@ -1203,5 +1221,6 @@ CONVERSIONS_CONSTEXPR20 std::from_chars_result from_chars_fixed(
 #undef CONVERSIONS_SSE2
 #undef CONVERSIONS_DISPATCH
 #undef CONVERSIONS_CONSTANT_EVALUATED
+#undef CONVERSIONS_PLAIN_LOOP
 
 #endif  // CONVERSIONS_INL_H
