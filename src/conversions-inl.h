@@ -71,8 +71,8 @@ namespace detail {
 // still give the right bytes.
 #if defined(CONVERSIONS_COUNT_PLAIN_LOOPS)
 inline long plain_loops = 0;
-#define CONVERSIONS_PLAIN_LOOP()                                   \
-  do {                                                             \
+#define CONVERSIONS_PLAIN_LOOP()                                  \
+  do {                                                            \
     if (!CONVERSIONS_CONSTANT_EVALUATED()) ++detail::plain_loops; \
   } while (false)
 #else
@@ -401,25 +401,33 @@ CONVERSIONS_ALWAYS_INLINE inline char* format_width(std::uint32_t v,
 inline void reverse_bytes(char* a, std::uint32_t len) noexcept;
 
 // my_itoa for everything but radixes 10 and 16 at widths 1 to kFastWidths:
-// the checks, widths of 0 and other radixes. The digits are written least
-// significant first, then reversed; a value that is not used up by the width
-// did not fit, and what was written stays as it is. Out of line, so that the
-// fast paths stay small.
+// the checks, widths of 0 and other radixes, and wider fields. The digits are
+// written least significant first, then reversed; a value that is not used up
+// by the width did not fit, and what was written stays as it is. Out of line,
+// so that the fast paths stay small.
 CONVERSIONS_NOINLINE inline char* format_general(std::int32_t a, char* buffer,
                                                  std::int32_t buff_size,
                                                  std::int32_t radix) noexcept {
   if (buffer == nullptr || a < 0 || radix < 1) return nullptr;
+  const auto value = static_cast<std::uint32_t>(a);
+  if ((radix == 10 || radix == 16) && buff_size > kFastWidths) {
+    // '0' padding, then the widest fast path's code, whose digits hold any
+    // 31-bit value.
+    const auto padding = static_cast<std::size_t>(buff_size - kFastWidths);
+    fill_zeros(buffer, padding);
+    if (radix == 10) {
+      format_width<10, kFastWidths>(value, buffer + padding);
+    } else {
+      format_width<16, kFastWidths>(value, buffer + padding);
+    }
+    return buffer;
+  }
   const std::uint32_t n =
       buff_size > 0 ? static_cast<std::uint32_t>(buff_size) : 0;
-  const auto value = static_cast<std::uint32_t>(a);
   std::uint32_t rest = 0;
   switch (radix) {
-    case 2:
-      rest = write_digits<2>(value, 2, buffer, n);
-      break;
-    case 8:
-      rest = write_digits<8>(value, 8, buffer, n);
-      break;
+    case 2: rest = write_digits<2>(value, 2, buffer, n); break;
+    case 8: rest = write_digits<8>(value, 8, buffer, n); break;
     default:
       rest =
           write_digits<0>(value, static_cast<std::uint32_t>(radix), buffer, n);
@@ -431,40 +439,26 @@ CONVERSIONS_NOINLINE inline char* format_general(std::int32_t a, char* buffer,
   return buffer;
 }
 
-// Radix 10 or 16 at any width: one switch to the width's code; past
-// kFastWidths, '0' padding and then the width-kFastWidths code, whose digits
-// hold any 31-bit value.
+// Radix 10 or 16: one switch to the width's code; the rest, wider fields
+// among them, to format_general.
 template <std::uint32_t Radix>
 CONVERSIONS_ALWAYS_INLINE inline char* format_fixed(
     std::int32_t a, char* buffer, std::int32_t width) noexcept {
   const auto v = static_cast<std::uint32_t>(a);
   switch (width) {
-    case 1:
-      return format_width<Radix, 1>(v, buffer);
-    case 2:
-      return format_width<Radix, 2>(v, buffer);
-    case 3:
-      return format_width<Radix, 3>(v, buffer);
-    case 4:
-      return format_width<Radix, 4>(v, buffer);
-    case 5:
-      return format_width<Radix, 5>(v, buffer);
-    case 6:
-      return format_width<Radix, 6>(v, buffer);
-    case 7:
-      return format_width<Radix, 7>(v, buffer);
-    case 8:
-      return format_width<Radix, 8>(v, buffer);
-    case 9:
-      return format_width<Radix, 9>(v, buffer);
-    case 10:
-      return format_width<Radix, 10>(v, buffer);
-    case 11:
-      return format_width<Radix, 11>(v, buffer);
-    case 12:
-      return format_width<Radix, 12>(v, buffer);
-    default:
-      break;
+    case 1: return format_width<Radix, 1>(v, buffer);
+    case 2: return format_width<Radix, 2>(v, buffer);
+    case 3: return format_width<Radix, 3>(v, buffer);
+    case 4: return format_width<Radix, 4>(v, buffer);
+    case 5: return format_width<Radix, 5>(v, buffer);
+    case 6: return format_width<Radix, 6>(v, buffer);
+    case 7: return format_width<Radix, 7>(v, buffer);
+    case 8: return format_width<Radix, 8>(v, buffer);
+    case 9: return format_width<Radix, 9>(v, buffer);
+    case 10: return format_width<Radix, 10>(v, buffer);
+    case 11: return format_width<Radix, 11>(v, buffer);
+    case 12: return format_width<Radix, 12>(v, buffer);
+    default: break;
   }
   if (width <= 0 || a < 0) return format_general(a, buffer, width, Radix);
   const auto padding = static_cast<std::size_t>(width - kFastWidths);
@@ -588,58 +582,81 @@ CONVERSIONS_NOINLINE inline std::uint32_t parse_decimal_slow(
   return parse_loop(str, len, 10, 0, 0);
 }
 
-// Sixteen characters as two runs of eight decimal digits, most significant
-// first: the values of the first eight and of the last eight, in the low and
-// high halves, each exact modulo 2^32 for any byte, and exact for digits.
+// Len characters, 9 <= Len <= 16, as two runs of eight decimal digits, most
+// significant first: the values of the first eight and of the last eight,
+// each exact modulo 2^32 for any byte, and exact for digits. A shorter run
+// is preceded by 16 - Len 0 bytes, which count as leading zeros.
 //
 // A byte's value is its code as a signed 8-bit number c, minus 48. Flipping
 // the high bit makes it c + 128, a plain byte from 0 to 255, so every lane
-// stays unsigned and nothing carries from one lane into the next: pairs are
-// at most 255 * 11, fours 2805 * 101, eights 283305 * 10001 < 2^32. Each
-// byte then counts 176 too many, and 176 * 11111111 comes off each half.
-// The first Len - 8 digits of a shorter run are preceded by '0's.
-inline constexpr std::uint32_t kExcess8 = 176u * 11111111u;
+// stays unsigned and nothing carries from one lane into the next: fours are
+// at most 255 * 1111, eights 283305 * 10001 < 2^32. Each character then
+// counts 176 too many and each leading 0 byte 128; excess<Len> is what that
+// adds to the first eight and to the last eight.
+template <std::size_t Len>
+constexpr std::uint32_t excess(bool first_eight) noexcept {
+  std::uint32_t sum = 0;
+  for (std::size_t i = first_eight ? 0 : 8; i < (first_eight ? 8 : 16); ++i) {
+    sum = sum * 10 + (i < 16 - Len ? 128 : 176);
+  }
+  return sum;
+}
 #if CONVERSIONS_SSE2
 using Bytes16 = __m128i;
-// Len characters at str, 9 <= Len <= 16, as sixteen: two 8-byte loads, at str
-// and ending at str + Len, both inside the string; below 16 they overlap and
-// the first is moved up by 16 - Len bytes, with '0's moved in below.
+// Two 8-byte loads, at str and ending at str + Len, both inside the string;
+// below 16 they overlap, and the first moves up by 16 - Len bytes.
 template <std::size_t Len>
 CONVERSIONS_ALWAYS_INLINE inline Bytes16 load16(const char* str) noexcept {
   static_assert(Len >= 9 && Len <= 16);
-  constexpr unsigned kShift = 8 * (16 - Len);
-  __m128i first = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(str));
-  if constexpr (kShift != 0) {
-    first = _mm_or_si128(
-        _mm_slli_epi64(first, kShift),
-        _mm_cvtsi64_si128(static_cast<long long>(kZeros >> (64 - kShift))));
+  if constexpr (Len == 16) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(str));
+  } else {
+    const __m128i first = _mm_slli_epi64(
+        _mm_loadl_epi64(reinterpret_cast<const __m128i*>(str)), 8 * (16 - Len));
+    return _mm_castps_si128(
+        _mm_loadh_pi(_mm_castsi128_ps(first),
+                     reinterpret_cast<const __m64*>(str + Len - 8)));
   }
-  return _mm_castps_si128(_mm_loadh_pi(
-      _mm_castsi128_ps(first), reinterpret_cast<const __m64*>(str + Len - 8)));
 }
-// Pairs and fours with pmaddwd on 16-bit lanes; the eights with pmuludq,
-// whose 64-bit products keep the whole sum.
-inline std::uint64_t decimal16_halves(Bytes16 x) noexcept {
+// Fours with pmaddwd, from the even and the odd bytes of each 16-bit lane
+// (1000 * a + 10 * c plus 100 * b + d); eights with pmuludq, whose 64-bit
+// products keep the whole sum. The eights are the low halves of the two
+// 64-bit lanes, the excess still in.
+inline __m128i decimal16_eights(Bytes16 x) noexcept {
   x = _mm_xor_si128(x, _mm_set1_epi8(static_cast<char>(0x80)));
-  const __m128i zero = _mm_setzero_si128();
-  const __m128i ten_one = _mm_set1_epi32(10 + (1 << 16));
-  const __m128i pairs =
-      _mm_packs_epi32(_mm_madd_epi16(_mm_unpacklo_epi8(x, zero), ten_one),
-                      _mm_madd_epi16(_mm_unpackhi_epi8(x, zero), ten_one));
-  const __m128i fours = _mm_madd_epi16(pairs, _mm_set1_epi32(100 + (1 << 16)));
-  const __m128i eights = _mm_add_epi32(
-      _mm_mul_epu32(fours, _mm_set1_epi32(10000)), _mm_srli_epi64(fours, 32));
+  const __m128i fours = _mm_add_epi32(
+      _mm_madd_epi16(_mm_and_si128(x, _mm_set1_epi16(0xff)),
+                     _mm_set1_epi32(1000 + (10 << 16))),
+      _mm_madd_epi16(_mm_srli_epi16(x, 8), _mm_set1_epi32(100 + (1 << 16))));
+  return _mm_add_epi32(_mm_mul_epu32(fours, _mm_set1_epi32(10000)),
+                       _mm_srli_epi64(fours, 32));
+}
+template <std::size_t Len>
+std::uint64_t decimal16_halves(Bytes16 x) noexcept {
   const __m128i halves =
-      _mm_sub_epi32(_mm_shuffle_epi32(eights, 0x08),
-                    _mm_set1_epi32(static_cast<int>(kExcess8)));
+      _mm_sub_epi32(_mm_shuffle_epi32(decimal16_eights(x), 0x08),
+                    _mm_set_epi32(0, 0, static_cast<int>(excess<Len>(false)),
+                                  static_cast<int>(excess<Len>(true))));
   return static_cast<std::uint64_t>(_mm_cvtsi128_si64(halves));
 }
-// Whether all sixteen are '0'..'9': as signed bytes, 0x80 and up are below
-// '0'.
-inline bool all_decimal(Bytes16 x) noexcept {
+// first * 10^8 + last modulo 2^32, in the vector unit.
+template <std::size_t Len>
+std::uint32_t decimal16_value(Bytes16 x) noexcept {
+  constexpr std::uint32_t kExcess =
+      excess<Len>(true) * kTenTo8 + excess<Len>(false);
+  const __m128i eights = decimal16_eights(x);
+  const __m128i sum =
+      _mm_add_epi32(_mm_mul_epu32(eights, _mm_cvtsi32_si128(kTenTo8)),
+                    _mm_unpackhi_epi64(eights, eights));
+  return static_cast<std::uint32_t>(_mm_cvtsi128_si32(sum)) - kExcess;
+}
+// Whether the Len characters are all '0'..'9'. As signed bytes, 0x80 and up
+// are below '0'; the leading 0 bytes are left out.
+template <std::size_t Len>
+bool all_decimal(Bytes16 x) noexcept {
   const __m128i bad = _mm_or_si128(_mm_cmplt_epi8(x, _mm_set1_epi8('0')),
                                    _mm_cmpgt_epi8(x, _mm_set1_epi8('9')));
-  return _mm_movemask_epi8(bad) == 0;
+  return (_mm_movemask_epi8(bad) >> (16 - Len)) == 0;
 }
 #else
 struct Bytes16 {
@@ -648,34 +665,33 @@ struct Bytes16 {
 template <std::size_t Len>
 Bytes16 load16(const char* str) noexcept {
   static_assert(Len >= 9 && Len <= 16);
-  constexpr unsigned kShift = 8 * (16 - Len);
-  std::uint64_t first = load_le<std::uint64_t>(str);
-  if constexpr (kShift != 0) {
-    first = first << kShift | kZeros >> (64 - kShift);
-  }
-  return {first, load_le<std::uint64_t>(str + Len - 8)};
+  return {load_le<std::uint64_t>(str) << (8 * (16 - Len)),
+          load_le<std::uint64_t>(str + Len - 8)};
 }
-// One half with the same lanes as the SSE2 code, in a 64-bit word.
+// One run of eight with the same lanes as the SSE2 code, in a 64-bit word.
 inline std::uint32_t decimal8_any(std::uint64_t w) noexcept {
   w ^= 0x80 * kOnes;
   w = (w & 0x00ff00ff00ff00ffu) * 10 + (w >> 8 & 0x00ff00ff00ff00ffu);
   w = (w & 0x0000ffff0000ffffu) * 100 + (w >> 16 & 0x0000ffff0000ffffu);
-  return static_cast<std::uint32_t>((w & 0xffffffffu) * 10000 + (w >> 32)) -
-         kExcess8;
+  return static_cast<std::uint32_t>((w & 0xffffffffu) * 10000 + (w >> 32));
 }
-inline std::uint64_t decimal16_halves(Bytes16 x) noexcept {
-  return decimal8_any(x.first) | std::uint64_t{decimal8_any(x.last)} << 32;
+template <std::size_t Len>
+std::uint64_t decimal16_halves(Bytes16 x) noexcept {
+  return (decimal8_any(x.first) - excess<Len>(true)) |
+         std::uint64_t{decimal8_any(x.last) - excess<Len>(false)} << 32;
 }
-inline bool all_decimal(Bytes16 x) noexcept {
-  return all_decimal(x.first) && all_decimal(x.last);
-}
-#endif
-// Both halves joined modulo 2^32.
-inline std::uint32_t decimal16_value(Bytes16 x) noexcept {
-  const std::uint64_t halves = decimal16_halves(x);
+template <std::size_t Len>
+std::uint32_t decimal16_value(Bytes16 x) noexcept {
+  const std::uint64_t halves = decimal16_halves<Len>(x);
   return static_cast<std::uint32_t>(halves) * kTenTo8 +
          static_cast<std::uint32_t>(halves >> 32);
 }
+template <std::size_t Len>
+bool all_decimal(Bytes16 x) noexcept {
+  constexpr std::uint64_t kPadding = Len == 16 ? 0 : kZeros >> (8 * (Len - 8));
+  return all_decimal(x.first | kPadding) && all_decimal(x.last);
+}
+#endif
 
 // my_atoi in radix 10 for exactly Len characters, in straight-line code;
 // every load lies inside the string.
@@ -688,7 +704,7 @@ template <std::size_t Len>
 CONVERSIONS_ALWAYS_INLINE inline std::uint32_t parse_decimal_fixed(
     const char* str) noexcept {
   if constexpr (Len > 8) {
-    return decimal16_value(load16<Len>(str));
+    return decimal16_value<Len>(load16<Len>(str));
   } else {
     constexpr std::size_t kSingles = Len % 4;
     std::uint32_t sum = 0;
@@ -718,58 +734,27 @@ CONVERSIONS_NOINLINE inline std::uint32_t parse_decimal_long(
   std::uint32_t sum = 0;
   std::size_t i = 0;
   for (; len - i >= 16; i += 16) {
-    sum = sum * kTenTo16Mod32 + decimal16_value(load16<16>(str + i));
+    sum = sum * kTenTo16Mod32 + decimal16_value<16>(load16<16>(str + i));
   }
   const char* tail = str + i;
   std::uint32_t rest = 0;
   switch (len - i) {
-    case 1:
-      rest = parse_decimal_fixed<1>(tail);
-      break;
-    case 2:
-      rest = parse_decimal_fixed<2>(tail);
-      break;
-    case 3:
-      rest = parse_decimal_fixed<3>(tail);
-      break;
-    case 4:
-      rest = parse_decimal_fixed<4>(tail);
-      break;
-    case 5:
-      rest = parse_decimal_fixed<5>(tail);
-      break;
-    case 6:
-      rest = parse_decimal_fixed<6>(tail);
-      break;
-    case 7:
-      rest = parse_decimal_fixed<7>(tail);
-      break;
-    case 8:
-      rest = parse_decimal_fixed<8>(tail);
-      break;
-    case 9:
-      rest = parse_decimal_fixed<9>(tail);
-      break;
-    case 10:
-      rest = parse_decimal_fixed<10>(tail);
-      break;
-    case 11:
-      rest = parse_decimal_fixed<11>(tail);
-      break;
-    case 12:
-      rest = parse_decimal_fixed<12>(tail);
-      break;
-    case 13:
-      rest = parse_decimal_fixed<13>(tail);
-      break;
-    case 14:
-      rest = parse_decimal_fixed<14>(tail);
-      break;
-    case 15:
-      rest = parse_decimal_fixed<15>(tail);
-      break;
-    default:
-      break;
+    case 1: rest = parse_decimal_fixed<1>(tail); break;
+    case 2: rest = parse_decimal_fixed<2>(tail); break;
+    case 3: rest = parse_decimal_fixed<3>(tail); break;
+    case 4: rest = parse_decimal_fixed<4>(tail); break;
+    case 5: rest = parse_decimal_fixed<5>(tail); break;
+    case 6: rest = parse_decimal_fixed<6>(tail); break;
+    case 7: rest = parse_decimal_fixed<7>(tail); break;
+    case 8: rest = parse_decimal_fixed<8>(tail); break;
+    case 9: rest = parse_decimal_fixed<9>(tail); break;
+    case 10: rest = parse_decimal_fixed<10>(tail); break;
+    case 11: rest = parse_decimal_fixed<11>(tail); break;
+    case 12: rest = parse_decimal_fixed<12>(tail); break;
+    case 13: rest = parse_decimal_fixed<13>(tail); break;
+    case 14: rest = parse_decimal_fixed<14>(tail); break;
+    case 15: rest = parse_decimal_fixed<15>(tail); break;
+    default: break;
   }
   return sum * static_cast<std::uint32_t>(kPowersOf10[len - i]) + rest;
 }
@@ -866,59 +851,36 @@ CONVERSIONS_ALWAYS_INLINE inline void put_field(char* out, std::size_t width,
   }
   constexpr bool kHex = Radix == 16;
   switch (width) {
-    case 1:
-      return put_digits<Radix, kHex, 1>(out, v);
-    case 2:
-      return put_digits<Radix, kHex, 2>(out, v);
-    case 3:
-      return put_digits<Radix, kHex, 3>(out, v);
-    case 4:
-      return put_digits<Radix, kHex, 4>(out, v);
-    case 5:
-      return put_digits<Radix, kHex, 5>(out, v);
-    case 6:
-      return put_digits<Radix, kHex, 6>(out, v);
-    case 7:
-      return put_digits<Radix, kHex, 7>(out, v);
-    case 8:
-      return put_digits<Radix, kHex, 8>(out, v);
-    default:
-      break;
+    case 1: return put_digits<Radix, kHex, 1>(out, v);
+    case 2: return put_digits<Radix, kHex, 2>(out, v);
+    case 3: return put_digits<Radix, kHex, 3>(out, v);
+    case 4: return put_digits<Radix, kHex, 4>(out, v);
+    case 5: return put_digits<Radix, kHex, 5>(out, v);
+    case 6: return put_digits<Radix, kHex, 6>(out, v);
+    case 7: return put_digits<Radix, kHex, 7>(out, v);
+    case 8: return put_digits<Radix, kHex, 8>(out, v);
+    default: break;
   }
   if constexpr (kDigits > 8) {
     switch (width) {
-      case 9:
-        return put_digits<Radix, kHex, 9>(out, v);
-      case 10:
-        return put_digits<Radix, kHex, 10>(out, v);
-      case 11:
-        return put_digits<Radix, kHex, 11>(out, v);
-      case 12:
-        return put_digits<Radix, kHex, 12>(out, v);
-      case 13:
-        return put_digits<Radix, kHex, 13>(out, v);
-      case 14:
-        return put_digits<Radix, kHex, 14>(out, v);
-      case 15:
-        return put_digits<Radix, kHex, 15>(out, v);
-      case 16:
-        return put_digits<Radix, kHex, 16>(out, v);
-      default:
-        break;
+      case 9: return put_digits<Radix, kHex, 9>(out, v);
+      case 10: return put_digits<Radix, kHex, 10>(out, v);
+      case 11: return put_digits<Radix, kHex, 11>(out, v);
+      case 12: return put_digits<Radix, kHex, 12>(out, v);
+      case 13: return put_digits<Radix, kHex, 13>(out, v);
+      case 14: return put_digits<Radix, kHex, 14>(out, v);
+      case 15: return put_digits<Radix, kHex, 15>(out, v);
+      case 16: return put_digits<Radix, kHex, 16>(out, v);
+      default: break;
     }
   }
   if constexpr (kDigits > 16) {
     switch (width) {
-      case 17:
-        return put_digits<Radix, kHex, 17>(out, v);
-      case 18:
-        return put_digits<Radix, kHex, 18>(out, v);
-      case 19:
-        return put_digits<Radix, kHex, 19>(out, v);
-      case 20:
-        return put_digits<Radix, kHex, 20>(out, v);
-      default:
-        break;
+      case 17: return put_digits<Radix, kHex, 17>(out, v);
+      case 18: return put_digits<Radix, kHex, 18>(out, v);
+      case 19: return put_digits<Radix, kHex, 19>(out, v);
+      case 20: return put_digits<Radix, kHex, 20>(out, v);
+      default: break;
     }
   }
 }
@@ -993,8 +955,9 @@ CONVERSIONS_ALWAYS_INLINE inline FieldValue<U> parse_decimal_field(
       }
     }
     const Bytes16 x = load16<Len - kHead>(p + kHead);
-    if (!all_decimal(x)) return parse_field_loop<U>(p, p + Len, 10);
-    const std::uint64_t halves = decimal16_halves(x);
+    if (!all_decimal<Len - kHead>(x))
+      return parse_field_loop<U>(p, p + Len, 10);
+    const std::uint64_t halves = decimal16_halves<Len - kHead>(x);
     v = (halves & 0xffffffffu) * kTenTo8 + (halves >> 32);
     if constexpr (kHead > 0) {
       // 20 digits may pass 2^64 - 1 = 1844 6744073709551615.
@@ -1016,53 +979,31 @@ CONVERSIONS_ALWAYS_INLINE constexpr FieldValue<U> parse_field(
   if (base == 10 && !CONVERSIONS_CONSTANT_EVALUATED()) {
     const auto len = static_cast<std::size_t>(last - first);
     switch (len) {
-      case 1:
-        return parse_decimal_field<1, U>(first);
-      case 2:
-        return parse_decimal_field<2, U>(first);
-      case 3:
-        return parse_decimal_field<3, U>(first);
-      case 4:
-        return parse_decimal_field<4, U>(first);
-      case 5:
-        return parse_decimal_field<5, U>(first);
-      case 6:
-        return parse_decimal_field<6, U>(first);
-      case 7:
-        return parse_decimal_field<7, U>(first);
-      case 8:
-        return parse_decimal_field<8, U>(first);
-      case 9:
-        return parse_decimal_field<9, U>(first);
-      case 10:
-        return parse_decimal_field<10, U>(first);
-      default:
-        break;
+      case 1: return parse_decimal_field<1, U>(first);
+      case 2: return parse_decimal_field<2, U>(first);
+      case 3: return parse_decimal_field<3, U>(first);
+      case 4: return parse_decimal_field<4, U>(first);
+      case 5: return parse_decimal_field<5, U>(first);
+      case 6: return parse_decimal_field<6, U>(first);
+      case 7: return parse_decimal_field<7, U>(first);
+      case 8: return parse_decimal_field<8, U>(first);
+      case 9: return parse_decimal_field<9, U>(first);
+      case 10: return parse_decimal_field<10, U>(first);
+      default: break;
     }
     if constexpr (sizeof(U) > 4) {
       switch (len) {
-        case 11:
-          return parse_decimal_field<11, U>(first);
-        case 12:
-          return parse_decimal_field<12, U>(first);
-        case 13:
-          return parse_decimal_field<13, U>(first);
-        case 14:
-          return parse_decimal_field<14, U>(first);
-        case 15:
-          return parse_decimal_field<15, U>(first);
-        case 16:
-          return parse_decimal_field<16, U>(first);
-        case 17:
-          return parse_decimal_field<17, U>(first);
-        case 18:
-          return parse_decimal_field<18, U>(first);
-        case 19:
-          return parse_decimal_field<19, U>(first);
-        case 20:
-          return parse_decimal_field<20, U>(first);
-        default:
-          break;
+        case 11: return parse_decimal_field<11, U>(first);
+        case 12: return parse_decimal_field<12, U>(first);
+        case 13: return parse_decimal_field<13, U>(first);
+        case 14: return parse_decimal_field<14, U>(first);
+        case 15: return parse_decimal_field<15, U>(first);
+        case 16: return parse_decimal_field<16, U>(first);
+        case 17: return parse_decimal_field<17, U>(first);
+        case 18: return parse_decimal_field<18, U>(first);
+        case 19: return parse_decimal_field<19, U>(first);
+        case 20: return parse_decimal_field<20, U>(first);
+        default: break;
       }
     }
   }
