@@ -458,13 +458,8 @@ CONVERSIONS_ALWAYS_INLINE inline char* format_fixed(
     case 10: return format_width<Radix, 10>(v, buffer);
     case 11: return format_width<Radix, 11>(v, buffer);
     case 12: return format_width<Radix, 12>(v, buffer);
-    default: break;
+    default: return format_general(a, buffer, width, Radix);
   }
-  if (width <= 0 || a < 0) return format_general(a, buffer, width, Radix);
-  const auto padding = static_cast<std::size_t>(width - kFastWidths);
-  fill_zeros(buffer, padding);
-  format_width<Radix, kFastWidths>(v, buffer + padding);
-  return buffer;
 }
 
 // ---------------------------------------------------------------------------
