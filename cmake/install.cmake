@@ -36,9 +36,9 @@ install(FILES
 # What an install is for, known only when it runs: CONVERSIONS_PACKAGE_FORMAT
 # is "archive", "deb" or "rpm" when cpack stages a package of that format
 # (cpack-generator.cmake sets it), and unset for cmake --install.
-# conversions_install_path(var dir): dir as the install script sees it, under the
-# install's own prefix (a package's /usr, or cmake --install --prefix).
-function(install_path var dir)
+# conversions_install_path(var dir): dir as the install script sees it, under
+# the install's own prefix (a package's /usr, or cmake --install --prefix).
+function(conversions_install_path var dir)
   if(IS_ABSOLUTE "${dir}")
     set(${var} "${dir}" PARENT_SCOPE)
   else()
