@@ -7,10 +7,12 @@
 #include <climits>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "conversions.h"
+#include "fields_oracle.h"
 #include "model.h"
 
 #if __has_include(<sys/mman.h>) && __has_include(<unistd.h>)
@@ -63,6 +65,53 @@ struct Case {
   std::function<void(char* at, const std::string& where)> run;
 };
 
+// to_chars_fixed and from_chars_fixed on exactly width bytes: writing 0,
+// the extremes and the largest value of width digits and its negative (too
+// large or not); reading width top digits (too large past the type's
+// digits), that with a '-' first and with a non-digit last.
+template <class T>
+void add_field_cases(std::vector<Case>& all, std::size_t width, int base) {
+  using L = std::numeric_limits<T>;
+  const std::string name = " in " + std::to_string(width) + " bytes, base " +
+                           std::to_string(base) + ", " +
+                           std::to_string(sizeof(T) * 8) +
+                           (L::is_signed ? "-bit signed" : "-bit unsigned");
+  T widest = 1;  // base^width, or as near as T goes
+  for (std::size_t k = 0;
+       k < width && widest <= L::max() / static_cast<T>(base); ++k) {
+    widest = static_cast<T>(widest * static_cast<T>(base));
+  }
+  for (const T v : {T{0}, L::max(), L::min(), static_cast<T>(widest - 1),
+                    static_cast<T>(1 - widest)}) {
+    all.push_back(
+        {"to_chars_fixed " + std::to_string(v) + name, width,
+         [=](char* at, const std::string& where) {
+           std::fill(at, at + width, '#');
+           const auto r = conversions::to_chars_fixed(at, at + width, v, base);
+           EXPECT_EQ(r.ptr, at + width) << where;
+           EXPECT_EQ(
+               std::string(at, width),
+               oracle::field(v, width, base).value_or(std::string(width, '#')))
+               << where;
+         }});
+  }
+  std::vector<std::string> texts = {
+      std::string(width, "0123456789abcdefghijklmnopqrstuvwxyz"[base - 1])};
+  if (width > 0) {
+    texts.push_back('-' + texts[0].substr(1));
+    texts.push_back(texts[0].substr(1) + '/');
+  }
+  for (const std::string& s : texts) {
+    all.push_back({"from_chars_fixed \"" + s + '"' + name, width,
+                   [=](char* at, const std::string& where) {
+                     std::copy(s.begin(), s.end(), at);
+                     EXPECT_EQ(oracle::fixed_read<T>(at, at + width, base, 42),
+                               oracle::read<T>(at, at + width, base, 42))
+                         << where;
+                   }});
+  }
+}
+
 std::vector<Case> cases() {
   std::vector<Case> all;
   const std::int32_t radixes[] = {10, 2, 7, 16, 36};
@@ -111,6 +160,15 @@ std::vector<Case> cases() {
                EXPECT_EQ(std::string(at, size), expected) << where;
              }});
       }
+    }
+  }
+
+  for (std::size_t width = 0; width <= 24; ++width) {
+    for (const int base : {10, 16, 2, 7, 36}) {
+      add_field_cases<std::uint32_t>(all, width, base);
+      add_field_cases<std::int32_t>(all, width, base);
+      add_field_cases<std::uint64_t>(all, width, base);
+      add_field_cases<std::int64_t>(all, width, base);
     }
   }
 
