@@ -342,9 +342,11 @@ CONVERSIONS_ALWAYS_INLINE inline void put_digits(char* out, U v) noexcept {
   }
 }
 
-// '0' in the n bytes at out.
+// '0' in the n bytes at out, in 8-byte stores that may run up to 7 bytes
+// past them: the digits that follow the padding are written afterwards, over
+// those bytes, and are at least eight.
 inline void fill_zeros(char* out, std::size_t n) noexcept {
-  std::memset(out, '0', n);
+  for (std::size_t i = 0; i < n; i += 8) store(out + i, kZeros);
 }
 
 // Writes n digits of value, least significant first, and returns what is
@@ -361,13 +363,13 @@ std::uint32_t write_digits(std::uint32_t value, std::uint32_t r, char* out,
     out[i] = digit_char(value % radix);
     value /= radix;
   }
-  if (i < n) fill_zeros(out + i, n - i);
+  if (i < n) std::memset(out + i, '0', n - i);
   return value;
 }
 
 // my_itoa's widths 1 to kFastWidths in radixes 10 and 16. Ten decimal or
 // eight hex digits hold any 31-bit value; wider fields pad with '0'.
-inline constexpr std::int32_t kFastWidths = 12;
+inline constexpr std::uint32_t kFastWidths = 12;
 
 // A value that does not fit width n, in radix 10 or 16: a negative a (v >=
 // 2^31) writes nothing; any other writes the n least significant digits,
@@ -398,10 +400,22 @@ CONVERSIONS_ALWAYS_INLINE inline char* format_width(std::uint32_t v,
   return buffer;
 }
 
+// Radix 10 or 16 wider than the fast paths: '0' padding, then ten decimal or
+// eight hex digits, which hold any 31-bit value, and the 0 byte.
+template <std::uint32_t Radix>
+CONVERSIONS_NOINLINE inline char* format_wide(std::uint32_t v, char* buffer,
+                                              std::uint32_t width) noexcept {
+  constexpr std::uint32_t kDigits = Radix == 10 ? 10 : 8;
+  fill_zeros(buffer, width - kDigits);
+  put_digits<Radix, false, kDigits>(buffer + width - kDigits, v);
+  buffer[width] = '\0';
+  return buffer;
+}
+
 inline void reverse_bytes(char* a, std::uint32_t len) noexcept;
 
-// my_itoa for everything but radixes 10 and 16 at widths 1 to kFastWidths:
-// the checks, widths of 0 and other radixes, and wider fields. The digits are
+// my_itoa for everything but radixes 10 and 16 at positive widths: the
+// checks, widths of 0 and other radixes. The digits are
 // written least significant first, then reversed; a value that is not used up
 // by the width did not fit, and what was written stays as it is. Out of line,
 // so that the fast paths stay small.
@@ -410,18 +424,6 @@ CONVERSIONS_NOINLINE inline char* format_general(std::int32_t a, char* buffer,
                                                  std::int32_t radix) noexcept {
   if (buffer == nullptr || a < 0 || radix < 1) return nullptr;
   const auto value = static_cast<std::uint32_t>(a);
-  if ((radix == 10 || radix == 16) && buff_size > kFastWidths) {
-    // '0' padding, then the widest fast path's code, whose digits hold any
-    // 31-bit value.
-    const auto padding = static_cast<std::size_t>(buff_size - kFastWidths);
-    fill_zeros(buffer, padding);
-    if (radix == 10) {
-      format_width<10, kFastWidths>(value, buffer + padding);
-    } else {
-      format_width<16, kFastWidths>(value, buffer + padding);
-    }
-    return buffer;
-  }
   const std::uint32_t n =
       buff_size > 0 ? static_cast<std::uint32_t>(buff_size) : 0;
   std::uint32_t rest = 0;
@@ -439,8 +441,8 @@ CONVERSIONS_NOINLINE inline char* format_general(std::int32_t a, char* buffer,
   return buffer;
 }
 
-// Radix 10 or 16: one switch to the width's code; the rest, wider fields
-// among them, to format_general.
+// Radix 10 or 16: one switch to the width's code; wider fields to
+// format_wide, the rest to format_general.
 template <std::uint32_t Radix>
 CONVERSIONS_ALWAYS_INLINE inline char* format_fixed(
     std::int32_t a, char* buffer, std::int32_t width) noexcept {
@@ -458,8 +460,12 @@ CONVERSIONS_ALWAYS_INLINE inline char* format_fixed(
     case 10: return format_width<Radix, 10>(v, buffer);
     case 11: return format_width<Radix, 11>(v, buffer);
     case 12: return format_width<Radix, 12>(v, buffer);
-    default: return format_general(a, buffer, width, Radix);
+    default: break;
   }
+  if (width > 0 && a >= 0) {
+    return format_wide<Radix>(v, buffer, static_cast<std::uint32_t>(width));
+  }
+  return format_general(a, buffer, width, Radix);
 }
 
 // ---------------------------------------------------------------------------
