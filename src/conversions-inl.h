@@ -43,6 +43,12 @@
 #define CONVERSIONS_NOINLINE
 #define CONVERSIONS_ALWAYS_INLINE
 #endif
+// Loops of a few steps, known at compile time, in straight-line code.
+#if CONVERSIONS_GNU
+#define CONVERSIONS_UNROLL _Pragma("GCC unroll 16")
+#else
+#define CONVERSIONS_UNROLL
+#endif
 #if CONVERSIONS_GNU && defined(__x86_64__)
 #define CONVERSIONS_SSE2 1
 #include <emmintrin.h>
@@ -791,7 +797,7 @@ CONVERSIONS_ALWAYS_INLINE inline std::uint32_t parse_decimal(
 // Fields
 //
 // to_chars_fixed and from_chars_fixed in a 32- or 64-bit unsigned magnitude.
-// Radix 10 (and 16 for writing) at a width the kernels cover take them,
+// Radixes 10 and 16 at a width the kernels cover take them,
 // through a switch on the width; other bases, longer fields and constant
 // evaluation take a loop of one digit per step.
 // ---------------------------------------------------------------------------
@@ -815,7 +821,8 @@ inline constexpr std::size_t kDecimalDigits = sizeof(U) == 4 ? 10 : 20;
 
 // Whether v has at most width digits in base.
 template <class U>
-constexpr bool fits(U v, std::size_t width, unsigned base) noexcept {
+CONVERSIONS_ALWAYS_INLINE constexpr bool fits(U v, std::size_t width,
+                                              unsigned base) noexcept {
   if (base == 10) {
     return width >= kDecimalDigits<U> || v < kPowersOf10[width];
   }
@@ -925,16 +932,56 @@ constexpr FieldValue<U> parse_field_loop(const char* first, const char* last,
   return r;
 }
 
-// Up to eight characters as the digits of one word, '0's moved in before
-// them; false when one is not a digit.
+// Len characters, Len <= 8, as the digits of one word, '0's moved in before
+// them; false when one is not a digit. Up to three take a digit at a time.
 template <std::size_t Len>
 CONVERSIONS_ALWAYS_INLINE inline bool parse_digits8(const char* p,
                                                     std::uint32_t& v) noexcept {
-  std::uint64_t w = load_first<Len>(p);
-  if constexpr (Len < 8) w = w << (8 * (8 - Len)) | kZeros >> (8 * Len);
-  if (!all_decimal(w)) return false;
-  v = decimal8_value(w);
-  return true;
+  if constexpr (Len <= 3) {
+    std::uint32_t sum = 0;
+    CONVERSIONS_UNROLL
+    for (std::size_t i = 0; i < Len; ++i) {
+      const std::uint32_t d = static_cast<unsigned char>(p[i]) - 48u;
+      if (d > 9) return false;
+      sum = sum * 10 + d;
+    }
+    v = sum;
+    return true;
+  } else {
+    std::uint64_t w = load_first<Len>(p);
+    if constexpr (Len < 8) w = w << (8 * (8 - Len)) | kZeros >> (8 * Len);
+    if (!all_decimal(w)) return false;
+    v = decimal8_value(w);
+    return true;
+  }
+}
+
+// Each byte's hex digit value, letters of either case; 0xff for the rest.
+inline constexpr auto kHexValues = [] {
+  std::array<unsigned char, 256> values{};
+  for (std::size_t c = 0; c < 256; ++c) {
+    const unsigned d = digit_value(static_cast<char>(c));
+    values[c] = static_cast<unsigned char>(d < 16 ? d : 0xff);
+  }
+  return values;
+}();
+
+// Radix 16, exactly Len characters, Len <= 2 * sizeof(U), so that the value
+// fits U: a table lookup per character, the values or-ed together on the
+// side, so that one test at the end finds any non-digit.
+template <std::size_t Len, class U>
+CONVERSIONS_ALWAYS_INLINE inline FieldValue<U> parse_hex_field(
+    const char* p) noexcept {
+  U v = 0;
+  unsigned seen = 0;
+  CONVERSIONS_UNROLL
+  for (std::size_t i = 0; i < Len; ++i) {
+    const unsigned d = kHexValues[static_cast<unsigned char>(p[i])];
+    seen |= d;
+    v = static_cast<U>(v << 4 | d);
+  }
+  if (seen > 15) return parse_field_loop<U>(p, p + Len, 16);
+  return {nullptr, false, v};
 }
 
 // Radix 10, exactly Len characters, Len <= 20: the checked kernels; a field
@@ -1004,6 +1051,32 @@ CONVERSIONS_ALWAYS_INLINE constexpr FieldValue<U> parse_field(
         case 18: return parse_decimal_field<18, U>(first);
         case 19: return parse_decimal_field<19, U>(first);
         case 20: return parse_decimal_field<20, U>(first);
+        default: break;
+      }
+    }
+  }
+  if (base == 16 && !CONVERSIONS_CONSTANT_EVALUATED()) {
+    switch (static_cast<std::size_t>(last - first)) {
+      case 1: return parse_hex_field<1, U>(first);
+      case 2: return parse_hex_field<2, U>(first);
+      case 3: return parse_hex_field<3, U>(first);
+      case 4: return parse_hex_field<4, U>(first);
+      case 5: return parse_hex_field<5, U>(first);
+      case 6: return parse_hex_field<6, U>(first);
+      case 7: return parse_hex_field<7, U>(first);
+      case 8: return parse_hex_field<8, U>(first);
+      default: break;
+    }
+    if constexpr (sizeof(U) > 4) {
+      switch (static_cast<std::size_t>(last - first)) {
+        case 9: return parse_hex_field<9, U>(first);
+        case 10: return parse_hex_field<10, U>(first);
+        case 11: return parse_hex_field<11, U>(first);
+        case 12: return parse_hex_field<12, U>(first);
+        case 13: return parse_hex_field<13, U>(first);
+        case 14: return parse_hex_field<14, U>(first);
+        case 15: return parse_hex_field<15, U>(first);
+        case 16: return parse_hex_field<16, U>(first);
         default: break;
       }
     }
@@ -1089,10 +1162,11 @@ CONVERSIONS_DISPATCH CONVERSIONS_FUNC std::uint32_t my_atoi(
 
 #endif  // CONVERSIONS_HEADER_ONLY || CONVERSIONS_DEFINE_ROUTINES
 
+// Forced inline under GCC and Clang, so that a constant width and base leave
+// only their own code at the call site.
 template <class T>
-CONVERSIONS_CONSTEXPR20 std::to_chars_result to_chars_fixed(char* first,
-                                                            char* last, T value,
-                                                            int base) noexcept {
+CONVERSIONS_ALWAYS_INLINE CONVERSIONS_CONSTEXPR20 std::to_chars_result
+to_chars_fixed(char* first, char* last, T value, int base) noexcept {
   static_assert(detail::kFieldType<T>, "T must be an integer type, not bool");
   using U = detail::Magnitude<T>;
   if (base < 2 || base > 36 || first > last) {
@@ -1128,8 +1202,9 @@ CONVERSIONS_CONSTEXPR20 std::to_chars_result to_chars_fixed(char* first,
 }
 
 template <class T>
-CONVERSIONS_CONSTEXPR20 std::from_chars_result from_chars_fixed(
-    const char* first, const char* last, T& value, int base) noexcept {
+CONVERSIONS_ALWAYS_INLINE CONVERSIONS_CONSTEXPR20 std::from_chars_result
+from_chars_fixed(const char* first, const char* last, T& value,
+                 int base) noexcept {
   static_assert(detail::kFieldType<T>, "T must be an integer type, not bool");
   using U = detail::Magnitude<T>;
   if (base < 2 || base > 36 || first >= last) {
@@ -1164,5 +1239,6 @@ CONVERSIONS_CONSTEXPR20 std::from_chars_result from_chars_fixed(
 #undef CONVERSIONS_DISPATCH
 #undef CONVERSIONS_CONSTANT_EVALUATED
 #undef CONVERSIONS_PLAIN_LOOP
+#undef CONVERSIONS_UNROLL
 
 #endif  // CONVERSIONS_INL_H
