@@ -18,7 +18,7 @@
 // packages. CONVERSIONS_VERSION combines them as major * 10000 + minor * 100 +
 // patch, for #if tests.
 #define CONVERSIONS_VERSION_MAJOR 1
-#define CONVERSIONS_VERSION_MINOR 1
+#define CONVERSIONS_VERSION_MINOR 2
 #define CONVERSIONS_VERSION_PATCH 0
 #define CONVERSIONS_VERSION                                              \
   (CONVERSIONS_VERSION_MAJOR * 10000 + CONVERSIONS_VERSION_MINOR * 100 + \
