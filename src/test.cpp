@@ -20,6 +20,8 @@ int main() {
   // Read the 32-bit result as signed before widening, so that a 64-bit long
   // prints -29139 and not 4294938157.
   const auto z = static_cast<std::int32_t>(conversions::truncate(f));
+  // A literal format, which the compiler checks against the argument.
+  // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg)
   (void)std::printf("z  = %ld\n", static_cast<long>(z));
   // On a pipe or a file stdout is fully buffered: without this the line would
   // wait there until exit, after the second key, and a program driving this
