@@ -116,7 +116,7 @@ if(conversions_type STREQUAL "SHARED_LIBRARY")
     list(REMOVE_AT conversions_packages -3 -2 -1)
   endif()
 else()
-  set(conversions_packages Development conversions conversions)
+  set(conversions_packages Development conversions conversions-static)
 endif()
 find_program(CONVERSIONS_GZIP gzip)
 # conversions_gzipped(name var): packaging/<name> configured into the build

@@ -1,10 +1,11 @@
 # `cpack` in a build folder makes a .tar.gz of the install tree and Debian
-# packages, `cpack -G RPM` RPM packages: from a static build one package,
-# `conversions`, holding everything; from a shared build the three that
-# Debian and Fedora make of a shared library (below). Every package is
-# installed into /usr, laid out as the build folder was configured (the
-# release and shared presets configure for /usr, so that GNUInstallDirs
-# picks the system's library folder).
+# packages, `cpack -G RPM` RPM packages: from a static build one package
+# holding everything (`conversions`, or `conversions-static` as an RPM, so
+# that it is not taken for the shared library's); from a shared build the
+# three that Debian and Fedora make of a shared library (below). Every
+# package is installed into /usr, laid out as the build folder was
+# configured (the release and shared presets configure for /usr, so that
+# GNUInstallDirs picks the system's library folder).
 set(CPACK_PACKAGE_NAME conversions)
 set(CPACK_PACKAGE_VENDOR "The conversions developers")
 set(CPACK_PACKAGE_CONTACT "${CONVERSIONS_MAINTAINER}")
@@ -181,16 +182,20 @@ if(conversions_type STREQUAL "SHARED_LIBRARY")
     set(CPACK_DEBIAN_${component}_PACKAGE_REPLACES conversions)
   endforeach()
   # RPM finds the program's dependency on libconversions.so.1 itself; the
-  # versions are named as for Debian.
+  # versions are named as for Debian, and the static build's package is
+  # replaced the same way.
   set(CPACK_RPM_DEVELOPMENT_PACKAGE_REQUIRES
     "${LIBRARY_rpm_name}%{?_isa} = ${PROJECT_VERSION}-${CPACK_RPM_PACKAGE_RELEASE}")
   set(CPACK_RPM_RUNTIME_PACKAGE_REQUIRES
     "${LIBRARY_rpm_name}%{?_isa} >= ${PROJECT_VERSION}")
+  set(CPACK_RPM_DEVELOPMENT_PACKAGE_CONFLICTS conversions-static)
+  set(CPACK_RPM_RUNTIME_PACKAGE_CONFLICTS conversions-static)
 else()
   conversions_descriptions(CPACK_DEBIAN_PACKAGE CPACK_RPM_PACKAGE conversions)
+  set(CPACK_RPM_PACKAGE_NAME conversions-static)
   set(CPACK_RPM_PACKAGE_GROUP ${Development_group})
   set(CPACK_RPM_USER_FILELIST
-    "%license /usr/${CMAKE_INSTALL_DATAROOTDIR}/licenses/conversions/LICENSE")
+    "%license /usr/${CMAKE_INSTALL_DATAROOTDIR}/licenses/conversions-static/LICENSE")
 endif()
 
 include(CPack)
