@@ -3,15 +3,17 @@
 # the benchmark's own loop subtracted: the routine alone. Unlike time, this is
 # repeatable on a busy machine. The tables of bench_conversions (the library
 # linked plainly, beside 1.1.0 and the peers), bench_conversions_lto (with
-# link-time optimisation) and bench_header_only (header-only mode, constant
-# arguments); in each, the first column's ratio to each other column.
+# link-time optimisation), bench_header_only (header-only mode, constant
+# arguments) and bench_fields (the field templates, constant width and base);
+# in each, the first column's ratio to each other column.
 # usage: bench/callgrind.sh [bench build folder] [CALLS]
 set -eu
 dir=${1:-build/bench/bench}
 calls=${2:-100000}
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-for program in bench_conversions bench_conversions_lto bench_header_only; do
+for program in bench_conversions bench_conversions_lto bench_header_only \
+  bench_fields; do
   [ -x "$dir/$program" ] || continue
   valgrind --tool=callgrind --callgrind-out-file="$out/cg" \
     "$dir/$program" --count "$calls" > /dev/null 2>&1
