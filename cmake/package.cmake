@@ -41,10 +41,11 @@ header-only mode), the link to the shared library, a CMake package
 conversions and conversions-header-only, and the manual page conversions(3).")
 set(Runtime_summary
   "demonstration of the conversions library's float truncation")
-set(Runtime_description "The truncdemo program: it waits for a key, prints
-one float constant truncated to a 32-bit integer by the conversions library,
-and waits for one more key.")
-# RPM's groups, which Fedora no longer reads, but CPack writes one.
+set(Runtime_description "The truncdemo program: it waits for a key, prints one
+float constant truncated to a 32-bit integer by the conversions library, and
+waits for one more key.")
+# CPack gives every RPM a Group tag, which Fedora no longer reads: these are
+# the traditional groups (rpmlint wants Development/ for a -devel package).
 set(Library_group "System Environment/Libraries")
 set(Development_group "Development/Libraries")
 set(Runtime_group "Applications/System")
@@ -71,11 +72,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
 # RPM: Fedora's conventions (rpmlint -c packaging/rpmlint.toml checks
-# them). Release 1 of each version; the changelog made from Debian's; the license marked as such (install.cmake puts it where
-# Fedora's %license does); and no folder that another package owns: the
-# filesystem package owns /usr, its bin, lib64, include, share, doc, man and
-# licenses folders and the man page sections, pkgconf lib64/pkgconfig and
-# cmake lib64/cmake.
+# them). Release 1 of each version; the changelog made from Debian's; the
+# license marked as such (install.cmake puts it where Fedora's %license
+# does); and no folder that another package owns: the filesystem package
+# owns /usr, its bin, lib64, include, share, doc, man and licenses folders
+# and the man page sections, pkgconf lib64/pkgconfig and cmake lib64/cmake.
 set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
 set(CPACK_RPM_PACKAGE_RELEASE 1)
 set(CPACK_RPM_PACKAGE_LICENSE MIT)  # an SPDX identifier, as Fedora's are
