@@ -18,14 +18,15 @@ set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build/")
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/cpack-generator.cmake)
 
 # Each package's synopsis (capitalised for RPM) and description.
-set(library_text "Its routines: truncate turns a float into an unsigned 32-bit
-integer through a signed 64-bit intermediate, wrapping modulo 2^32 and
-defined for every input; my_itoa writes a non-negative integer as a
-zero-padded, fixed-width digit string in any radix; my_atoi reads such a
-string back.")
+set(library_text
+  "Its routines: truncate turns a float into an unsigned 32-bit integer through
+a signed 64-bit intermediate, wrapping modulo 2^32 and defined for every
+input; my_itoa writes a non-negative integer as a zero-padded, fixed-width
+digit string in any radix; my_atoi reads such a string back.")
 set(conversions_summary
   "float, integer and fixed-width digit string conversion routines")
-set(conversions_description "A small C++20 library of numeric conversions.
+set(conversions_description
+  "A small C++20 library of numeric conversions.
 ${library_text} Also the truncdemo program, the headers (with the header-only
 mode), the static library, a CMake package and pkg-config files.")
 set(Library_summary
@@ -34,16 +35,18 @@ set(Library_description
   "The shared library of a small C++20 library of numeric conversions.
 ${library_text}")
 set(Development_summary "development files for the conversions library")
-set(Development_description "The files for building against libconversions:
-the headers conversions.h and conversions-inl.h (the definitions, for the
-header-only mode), the link to the shared library, a CMake package
-(conversions::conversions and conversions::header_only), the pkg-config files
-conversions and conversions-header-only, and the manual page conversions(3).")
+set(Development_description
+  "The files for building against libconversions: the headers conversions.h
+and conversions-inl.h (the definitions, for the header-only mode), the link
+to the shared library, a CMake package (conversions::conversions and
+conversions::header_only), the pkg-config files conversions and
+conversions-header-only, and the manual page conversions(3).")
 set(Runtime_summary
   "demonstration of the conversions library's float truncation")
-set(Runtime_description "The truncdemo program: it waits for a key, prints one
-float constant truncated to a 32-bit integer by the conversions library, and
-waits for one more key.")
+set(Runtime_description
+  "The truncdemo program: it waits for a key, prints one float constant
+truncated to a 32-bit integer by the conversions library, and waits for one
+more key.")
 # CPack gives every RPM a Group tag, which Fedora no longer reads: these are
 # the traditional groups (rpmlint wants Development/ for a -devel package).
 set(Library_group "System Environment/Libraries")
