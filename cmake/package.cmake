@@ -27,8 +27,9 @@ set(conversions_summary
   "float, integer and fixed-width digit string conversion routines")
 set(conversions_description
   "A small C++20 library of numeric conversions.
-${library_text} Also the truncdemo program, the headers (with the header-only
-mode), the static library, a CMake package and pkg-config files.")
+${library_text}
+Also the truncdemo program, the headers (with the header-only mode), the
+static library, a CMake package and pkg-config files.")
 set(Library_summary
   "shared library of float, integer and digit string conversion routines")
 set(Library_description
