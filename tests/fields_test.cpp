@@ -95,7 +95,8 @@ std::string add_power(std::string s, int base, std::size_t k) {
     s[i] = digits[d % b];
     if (d < b) return s;
   }
-  return s.insert(s[0] == '-' ? 1 : 0, "1");
+  s.insert(s.begin() + (s[0] == '-' ? 1 : 0), '1');
+  return s;
 }
 
 // Every width of the base's top digit, of '-' and it, and of max + base^k and
@@ -133,7 +134,7 @@ TYPED_TEST(Fields, FromCharsFixedIsStdFromCharsOnTheWholeRange) {
     }
     for (std::size_t w = 0; w <= longest<T>(base) + 2; ++w) {
       std::vector<std::string> tried = {std::string(w, top),
-                                        "-" + std::string(w, top)};
+                                        std::string("-").append(w, top)};
       for (const std::string& p : past) {
         const std::size_t sign = p[0] == '-' ? 1 : 0;
         if (w >= p.size()) {
