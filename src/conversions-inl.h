@@ -250,6 +250,10 @@ inline constexpr auto kDigitPairs = [] {
 template <std::size_t N>
 CONVERSIONS_ALWAYS_INLINE inline std::uint64_t decimal_word(
     std::uint32_t v) noexcept {
+  // Where the last two and the last four digits start; 0 where N is too
+  // small for them to be used.
+  constexpr unsigned kLastTwo = N >= 2 ? 8 * (N - 2) : 0;
+  constexpr unsigned kLastFour = N >= 4 ? 8 * (N - 4) : 0;
   if constexpr (N == 1) {
     return v + std::uint64_t{'0'};
   } else if constexpr (N == 2) {
@@ -257,19 +261,19 @@ CONVERSIONS_ALWAYS_INLINE inline std::uint64_t decimal_word(
   } else if constexpr (N <= 4) {
     const std::uint32_t high = (v * 5243) >> 19;
     return decimal_word<N - 2>(high) | decimal_word<2>(v - high * 100)
-                                           << (8 * (N - 2));
+                                           << kLastTwo;
   } else if constexpr (N <= 6) {
     // v / 10^4 and v / 100 side by side, not one from the other: a shorter
     // chain of multiplications.
     const std::uint32_t high = v / 10000;
     const std::uint32_t middle = v / 100;
     return decimal_word<N - 4>(high) |
-           decimal_word<2>(middle - high * 100) << (8 * (N - 4)) |
-           decimal_word<2>(v - middle * 100) << (8 * (N - 2));
+           decimal_word<2>(middle - high * 100) << kLastFour |
+           decimal_word<2>(v - middle * 100) << kLastTwo;
   } else {
     const std::uint32_t high = v / 10000;
     return decimal_word<N - 4>(high) | decimal_word<4>(v - high * 10000)
-                                           << (8 * (N - 4));
+                                           << kLastFour;
   }
 }
 
@@ -366,6 +370,7 @@ std::uint32_t write_digits(std::uint32_t value, std::uint32_t r, char* out,
   const std::uint32_t radix = Radix != 0 ? Radix : r;
   std::uint32_t i = 0;
   for (; i < n && value != 0; ++i) {
+    // cppcheck-suppress zerodivcond ; r >= 1: format_general returns before
     out[i] = digit_char(value % radix);
     value /= radix;
   }
@@ -783,12 +788,15 @@ CONVERSIONS_ALWAYS_INLINE inline std::uint32_t parse_decimal_from(
 // scan is str, read for the 0 byte only. The compiler is not told that they
 // are equal, so that it does not keep the first bytes from the scan for the
 // short lengths' digits: that would cost every longer string a register
-// move per byte.
+// move per byte. Nor is it told what str points to: inlined on a string
+// literal, GCC would warn (-Warray-bounds) of the longer lengths' loads,
+// which the scan rules out.
 CONVERSIONS_ALWAYS_INLINE inline std::uint32_t parse_decimal(
     const char* str) noexcept {
   const char* scan = str;
 #if CONVERSIONS_GNU
   asm("" : "+r"(scan));
+  asm("" : "+r"(str));
 #endif
   return parse_decimal_from<0>(str, scan);
 }
