@@ -135,6 +135,7 @@ inline std::uint32_t byte_swap(std::uint32_t w) noexcept {
 inline std::uint16_t byte_swap(std::uint16_t w) noexcept {
   return static_cast<std::uint16_t>(w << 8 | w >> 8);
 }
+inline std::uint8_t byte_swap(std::uint8_t w) noexcept { return w; }
 
 template <class Word>
 Word load(const char* p) noexcept {
@@ -1045,16 +1046,18 @@ CONVERSIONS_ALWAYS_INLINE constexpr FieldValue<U> parse_field(
       case 8: return parse_decimal_field<8, U>(first);
       case 9: return parse_decimal_field<9, U>(first);
       case 10: return parse_decimal_field<10, U>(first);
+      // Up to 16 also for 32 bits: a field may be wider than its values, and
+      // a signed one is one character narrower with '-' than without.
+      case 11: return parse_decimal_field<11, U>(first);
+      case 12: return parse_decimal_field<12, U>(first);
+      case 13: return parse_decimal_field<13, U>(first);
+      case 14: return parse_decimal_field<14, U>(first);
+      case 15: return parse_decimal_field<15, U>(first);
+      case 16: return parse_decimal_field<16, U>(first);
       default: break;
     }
     if constexpr (sizeof(U) > 4) {
       switch (len) {
-        case 11: return parse_decimal_field<11, U>(first);
-        case 12: return parse_decimal_field<12, U>(first);
-        case 13: return parse_decimal_field<13, U>(first);
-        case 14: return parse_decimal_field<14, U>(first);
-        case 15: return parse_decimal_field<15, U>(first);
-        case 16: return parse_decimal_field<16, U>(first);
         case 17: return parse_decimal_field<17, U>(first);
         case 18: return parse_decimal_field<18, U>(first);
         case 19: return parse_decimal_field<19, U>(first);
