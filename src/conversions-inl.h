@@ -1176,7 +1176,7 @@ CONVERSIONS_DISPATCH CONVERSIONS_FUNC std::uint32_t my_atoi(
 // Forced inline under GCC and Clang, so that a constant width and base leave
 // only their own code at the call site.
 template <class T>
-CONVERSIONS_ALWAYS_INLINE CONVERSIONS_CONSTEXPR20 std::to_chars_result
+CONVERSIONS_ALWAYS_INLINE CONVERSIONS_CONSTEXPR20 inline std::to_chars_result
 to_chars_fixed(char* first, char* last, T value, int base) noexcept {
   static_assert(detail::kFieldType<T>, "T must be an integer type, not bool");
   using U = detail::Magnitude<T>;
@@ -1213,7 +1213,7 @@ to_chars_fixed(char* first, char* last, T value, int base) noexcept {
 }
 
 template <class T>
-CONVERSIONS_ALWAYS_INLINE CONVERSIONS_CONSTEXPR20 std::from_chars_result
+CONVERSIONS_ALWAYS_INLINE CONVERSIONS_CONSTEXPR20 inline std::from_chars_result
 from_chars_fixed(const char* first, const char* last, T& value,
                  int base) noexcept {
   static_assert(detail::kFieldType<T>, "T must be an integer type, not bool");

@@ -152,7 +152,7 @@ namespace conversions {
 // {last, errc::value_too_large} and the range is unchanged; a base outside
 // 2..36 or first > last, {first, errc::invalid_argument}.
 template <class T>
-CONVERSIONS_CONSTEXPR20 std::to_chars_result to_chars_fixed(
+CONVERSIONS_CONSTEXPR20 inline std::to_chars_result to_chars_fixed(
     char* first, char* last, T value, int base = 10) noexcept;
 
 // Reads all of [first, last) as one number in base (2..36): leading zeros
@@ -163,7 +163,7 @@ CONVERSIONS_CONSTEXPR20 std::to_chars_result to_chars_fixed(
 // {last, errc::result_out_of_range}; on a bad base,
 // {first, errc::invalid_argument}. Never reads outside [first, last).
 template <class T>
-CONVERSIONS_CONSTEXPR20 std::from_chars_result from_chars_fixed(
+CONVERSIONS_CONSTEXPR20 inline std::from_chars_result from_chars_fixed(
     const char* first, const char* last, T& value, int base = 10) noexcept;
 
 }  // namespace conversions

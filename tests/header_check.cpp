@@ -18,3 +18,12 @@ bool format(char* buf) {
   return conversions::my_itoa(123, buf, 2, 10) != nullptr;
 #endif
 }
+
+#if __cplusplus >= 201703L
+// The field templates instantiated, at the header test's -O0.
+bool fields(char* first, char* last, long& value) {
+  return conversions::to_chars_fixed(first, last, value, 16).ec ==
+             std::errc{} &&
+         conversions::from_chars_fixed(first, last, value).ec == std::errc{};
+}
+#endif
