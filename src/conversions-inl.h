@@ -427,10 +427,10 @@ CONVERSIONS_NOINLINE inline char* format_wide(std::uint32_t v, char* buffer,
 inline void reverse_bytes(char* a, std::uint32_t len) noexcept;
 
 // my_itoa for everything but radixes 10 and 16 at positive widths: the
-// checks, widths of 0 and other radixes. The digits are
-// written least significant first, then reversed; a value that is not used up
-// by the width did not fit, and what was written stays as it is. Out of line,
-// so that the fast paths stay small.
+// checks, widths of 0 and other radixes. The digits are written least
+// significant first, then reversed; a value that is not used up by the width
+// did not fit, and what was written stays as it is. Out of line, so that the
+// fast paths stay small.
 CONVERSIONS_NOINLINE inline char* format_general(std::int32_t a, char* buffer,
                                                  std::int32_t buff_size,
                                                  std::int32_t radix) noexcept {
