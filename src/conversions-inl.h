@@ -529,10 +529,11 @@ inline void reverse_bytes(char* a, std::uint32_t len) noexcept {
 //
 // Horner's rule, sum = sum * radix + digit, regroups: eight digits are
 // (10 * d0 + d1) pairs, pairs make fours, fours make eights, each step one
-// multiply-add across all lanes of a word. my_atoi's kernels are exact
-// modulo 2^32 for any byte (a byte's value is its code as a signed 8-bit
-// number, minus 48); from_chars_fixed checks its bytes first and then takes
-// the same kernels.
+// multiply-add across all lanes of a word. The sixteen-character kernel is
+// exact modulo 2^32 for any byte (a byte's value is its code as a signed
+// 8-bit number, minus 48); the words of four and eight check their bytes,
+// and my_atoi hands a string that is not all digits to the plain loop.
+// from_chars_fixed checks every byte and then takes the same kernels.
 // ---------------------------------------------------------------------------
 
 // True when every byte of w is '0'..'9'. Adding 0x46 sets the high bit of
