@@ -863,7 +863,9 @@ CONVERSIONS_ALWAYS_INLINE inline void put_field(char* out, std::size_t width,
   constexpr std::size_t kDigits =
       Radix == 10 ? kDecimalDigits<U> : 2 * sizeof(U);
   if (width > kDigits) {
-    fill_zeros(out, width - kDigits);
+    // memset, not fill_zeros: inlined into a caller's fixed buffer, a loop
+    // of word stores of unknown count reads to GCC as overflowing it.
+    std::memset(out, '0', width - kDigits);
     out += width - kDigits;
     width = kDigits;
   }
