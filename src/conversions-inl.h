@@ -55,6 +55,15 @@
 #else
 #define CONVERSIONS_SSE2 0
 #endif
+// Whether a float converts to a 64-bit integer in one instruction: on 64-bit
+// targets and on 32-bit x86 (x87). Other 32-bit targets call a runtime
+// helper, which costs more than truncate's integer-only path and may raise
+// inexact for whole values; they take that path.
+#if CONVERSIONS_GNU && (UINTPTR_MAX > 0xffffffffu || defined(__i386__))
+#define CONVERSIONS_FLOAT_TO_INT64 1
+#else
+#define CONVERSIONS_FLOAT_TO_INT64 0
+#endif
 // In header-only mode my_itoa and my_atoi are forced inline, so that a
 // constant width or radix leaves only its own code at the call site.
 #if CONVERSIONS_GNU && defined(CONVERSIONS_HEADER_ONLY)
@@ -1120,7 +1129,7 @@ CONVERSIONS_FUNC std::uint32_t truncate(float f) noexcept {
       _mm_set1_epi32(0x5effffff));  // |f| >= 2^63, or not a number
   const __m128 in_range = _mm_andnot_ps(_mm_castsi128_ps(out), x);
   return static_cast<std::uint32_t>(_mm_cvttss_si64(in_range));
-#elif CONVERSIONS_GNU
+#elif CONVERSIONS_FLOAT_TO_INT64
   // The same with a scalar select. The asm hides from the optimizer that
   // out-of-range inputs become 0; otherwise it may move the select past the
   // conversion and convert the original value.
@@ -1133,7 +1142,8 @@ CONVERSIONS_FUNC std::uint32_t truncate(float f) noexcept {
   return static_cast<std::uint32_t>(static_cast<std::int64_t>(g));
 #else
   // Integer arithmetic only, which no optimizer can turn into a conversion
-  // of an out-of-range value, and which raises nothing at all. The value is
+  // of an out-of-range value, and which raises nothing at all: compilers
+  // other than GCC and Clang, and 32-bit targets but x86. The value is
   // the 24-bit significand shifted by the exponent; for |f| < 2^63 that is
   // at most 63 bits.
   std::uint32_t bits = 0;
@@ -1250,6 +1260,7 @@ from_chars_fixed(const char* first, const char* last, T& value,
 #undef CONVERSIONS_NOINLINE
 #undef CONVERSIONS_ALWAYS_INLINE
 #undef CONVERSIONS_SSE2
+#undef CONVERSIONS_FLOAT_TO_INT64
 #undef CONVERSIONS_DISPATCH
 #undef CONVERSIONS_CONSTANT_EVALUATED
 #undef CONVERSIONS_PLAIN_LOOP

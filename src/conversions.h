@@ -91,7 +91,8 @@ namespace conversions {
 // Negative values wrap: -1.5f gives 4294967295. Leaves the rounding mode as it
 // was and raises no invalid or overflow exception, so their traps never fire;
 // inexact when a fraction is discarded, as any conversion does. (Compilers
-// other than GCC and Clang take an integer-only path, which raises nothing.)
+// other than GCC and Clang, and 32-bit targets but x86, take an integer-only
+// path, which raises nothing.)
 CONVERSIONS_NODISCARD CONVERSIONS_FUNC std::uint32_t truncate(float f) noexcept;
 
 // Reverses the len characters at a in place; a[len] is never touched. A len of

@@ -66,7 +66,7 @@ TYPED_TEST(Fields, ToCharsFixedIsStdToCharsPaddedAndReadsBack) {
         char* first = got.data() + kGuard;
         const auto field = oracle::field(v, w, base);
         if (field) field->copy(want.data() + kGuard, w);
-        const auto r = conversions::to_chars_fixed(first, first + w, v, base);
+        const auto r = oracle::fixed_write(first, first + w, v, base);
         std::string caps(first, w);
         for (char& c : caps) c = static_cast<char>(std::toupper(c));
         const oracle::Read<T> back{static_cast<std::ptrdiff_t>(w), {}, v};

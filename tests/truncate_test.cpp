@@ -49,9 +49,11 @@ constexpr int kRoundingModes[] = {FE_TONEAREST, FE_UPWARD, FE_DOWNWARD,
                                   FE_TOWARDZERO};
 
 // The flags a call may leave: inexact when a fraction is discarded (a finite,
-// in-range value that is not an integer), on the paths that convert in
-// hardware; the integer-only path raises nothing.
-#if defined(__GNUC__) && !defined(CONVERSIONS_PORTABLE)
+// in-range value that is not an integer), where the conversion is one
+// instruction (GCC and Clang on 64-bit targets and 32-bit x86); the
+// integer-only path raises nothing.
+#if defined(__GNUC__) && !defined(CONVERSIONS_PORTABLE) && \
+    (UINTPTR_MAX > 0xffffffffu || defined(__i386__))
 constexpr bool kHardwareConversion = true;
 #else
 constexpr bool kHardwareConversion = false;
