@@ -837,6 +837,8 @@ using Magnitude =
 // Digits of the largest magnitude: 10 or 20 decimal, 8 or 16 hex.
 template <class U>
 inline constexpr std::size_t kDecimalDigits = sizeof(U) == 4 ? 10 : 20;
+template <class U>
+inline constexpr std::size_t kHexDigits = 2 * sizeof(U);
 
 // Whether v has at most width digits in base.
 template <class U>
@@ -845,7 +847,7 @@ CONVERSIONS_ALWAYS_INLINE constexpr bool fits(U v, std::size_t width,
   if (base == 10) {
     return width >= kDecimalDigits<U> || v < kPowersOf10[width];
   }
-  if (base == 16) return width >= 2 * sizeof(U) || v >> (4 * width) == 0;
+  if (base == 16) return width >= kHexDigits<U> || v >> (4 * width) == 0;
   for (; width > 0 && v != 0; --width) v /= base;
   return v == 0;
 }
@@ -870,7 +872,7 @@ template <std::uint32_t Radix, class U>
 CONVERSIONS_ALWAYS_INLINE inline void put_field(char* out, std::size_t width,
                                                 U v) noexcept {
   constexpr std::size_t kDigits =
-      Radix == 10 ? kDecimalDigits<U> : 2 * sizeof(U);
+      Radix == 10 ? kDecimalDigits<U> : kHexDigits<U>;
   if (width > kDigits) {
     // memset, not fill_zeros: inlined into a caller's fixed buffer, a loop
     // of word stores of unknown count reads to GCC as overflowing it.

@@ -73,8 +73,7 @@
 // of failure, and the buffer then holds no terminated string. [[nodiscard]]
 // only where the language has it (C++17 on), so that the header stays clean
 // under C++11 and C++14 with -Wpedantic.
-#if defined(__has_cpp_attribute) && \
-    (__cplusplus >= 201703L || (defined(_MSVC_LANG) && _MSVC_LANG >= 201703L))
+#if defined(__has_cpp_attribute) && CONVERSIONS_CPP17
 #if __has_cpp_attribute(nodiscard)
 #define CONVERSIONS_NODISCARD [[nodiscard]]
 #endif
